@@ -1,0 +1,5 @@
+#include "common/DesktopLinkOpener.h"
+
+#include <QDesktopServices>
+
+void DesktopLinkOpener::openLink(const QUrl &url) { QDesktopServices::openUrl(url); }

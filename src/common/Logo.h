@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QPixmap>
+
+// The maker's logo, drawn at the given size.
+QPixmap makerLogo(int size);
