@@ -6,6 +6,7 @@
 
 #include <optional>
 
+struct AppState;
 struct Ports;
 
 // Exit status of every command.
@@ -65,3 +66,5 @@ int cmdCheckVersion(Cli &cli);
 // The variable half of `validate`, run only when the communication rules pass:
 // prints the first failing message and gives ExitRefused, or gives ExitDone.
 int validateVariables(Cli &cli, const QString &configDir);
+// The same with the state that `validate` has already set up (its language table).
+int validateVariables(Cli &cli, AppState &state, const QString &configDir);

@@ -1,0 +1,160 @@
+#include "opcua/VariableFile.h"
+
+#include "common/Product.h"
+#include "common/SafeFile.h"
+#include "common/TextToInt.h"
+#include "common/XmlTree.h"
+#include "common/XmlWriter.h"
+#include "lang/LangTable.h"
+#include "opcua/VariableTable.h"
+
+#include <QFileInfo>
+
+namespace {
+
+const QString kRoot = QStringLiteral("OPC_UA_Server");
+const QString kVariables = QStringLiteral("OPC_UA_Server_Variables");
+const QString kRow = QStringLiteral("row");
+
+} // namespace
+
+VariableFileRead readVariableFile(const QString &path, VariableTable &table)
+{
+    VariableFileRead result;
+    if (!QFileInfo::exists(path))
+        return result;
+
+    result.status = VariableFileRead::Unreadable;
+    const XmlLoadResult loaded = loadXmlFile(path);
+    if (!loaded.ok) {
+        result.error = loaded.errorText(path);
+        return result;
+    }
+    const XmlNode *root = loaded.document.firstNode();
+    if (!root || !root->isElement()) {
+        result.error = QStringLiteral("%1: the file does not begin with its root element %2").arg(path, kRoot);
+        return result;
+    }
+    const XmlNode *variables = root->child(kVariables);
+    if (!variables) {
+        result.error = QStringLiteral("%1: the element %2 is missing").arg(path, kVariables);
+        return result;
+    }
+
+    result.status = VariableFileRead::Read;
+    for (const XmlNode *variable : variables->childElements()) {
+        if (result.rows == VariableTable::Max_Variables)
+            break;
+        const int row = ++result.rows;
+        table.applyAttributes(row, [&](int attribute) {
+            return variable->attribute(VariableTable::attributeNames().at(attribute));
+        });
+    }
+    return result;
+}
+
+QByteArray variableFileData(const VariableTable &table, QString *error)
+{
+    XmlWriter w;
+    w.startElement(kRoot);
+    w.startElement(kVariables);
+    const int rows = table.savedRowCount();
+    for (int row = 1; row <= rows; ++row) {
+        w.startElement(kRow);
+        for (int attribute = 0; attribute < VariableTable::attributeNames().size(); ++attribute)
+            w.attribute(VariableTable::attributeNames().at(attribute), table.attributeValue(row, attribute));
+        w.endElement();
+    }
+    w.endElement();
+    w.endElement();
+    w.comment(Product::Version_Comment);
+    if (!w.ok()) {
+        if (error)
+            *error = w.error();
+        return {};
+    }
+    return w.toUtf8();
+}
+
+bool writeVariableFile(const QString &path, const VariableTable &table, QString *error)
+{
+    QString why;
+    const QByteArray data = variableFileData(table, &why);
+    if (data.isEmpty()) {
+        if (error)
+            *error = QStringLiteral("Cannot write %1: %2").arg(path, why);
+        return false;
+    }
+    return writeFileSafely(path, data, error);
+}
+
+bool readByteCounts(const QString &parGenPath, ByteCounts *counts, QString *error)
+{
+    *counts = ByteCounts();
+    if (!QFileInfo::exists(parGenPath))
+        return true;
+    const XmlLoadResult loaded = loadXmlFile(parGenPath);
+    if (!loaded.ok) {
+        if (error)
+            *error = loaded.errorText(parGenPath);
+        return false;
+    }
+    if (const XmlNode *root = loaded.document.firstNode()) {
+        if (const XmlNode *in = root->child(u"PROFINET_NB_IN"))
+            counts->Max_Byte_In = textToInt(in->text(), ByteCounts::Default);
+        if (const XmlNode *out = root->child(u"PROFINET_NB_OUT"))
+            counts->Max_Byte_Out = textToInt(out->text(), ByteCounts::Default);
+    }
+    return true;
+}
+
+std::optional<PositionFailure> Controllo_dati(const VariableTable &table, const ByteCounts &counts)
+{
+    for (int row = 1; row <= VariableTable::Max_Variables; ++row) {
+        if (table.text(row, VariableTable::ColType).trimmed().isEmpty()
+            || !table.isChecked(row, VariableTable::ColEnable))
+            continue;
+        const int position = textToInt(table.text(row, VariableTable::ColPosition), -1);
+        const int bound = table.text(row, VariableTable::ColReadWrite) == VariableTable::readWriteText()
+                              ? counts.Max_Byte_Out
+                              : counts.Max_Byte_In;
+        if (position < 0 || position >= bound)
+            return PositionFailure{row, bound};
+    }
+    return std::nullopt;
+}
+
+QString positionMessage(const LangTable &texts, const PositionFailure &failure)
+{
+    return formatNumbers(texts.text(1427), {failure.row, failure.bound - 1});
+}
+
+QString unsavedRowsQuestion(const VariableTable &table)
+{
+    const int dropped = table.firstUnsavedRowWithData();
+    if (dropped == 0)
+        return {};
+    return QStringLiteral("Row %1 has no Type, so the saved list ends before it: row %2 and the rows after it "
+                          "are not saved. Save anyway?")
+        .arg(table.savedRowCount() + 1)
+        .arg(dropped);
+}
+
+QString replaceUnreadableQuestion(const QString &path)
+{
+    return QStringLiteral("%1 could not be read when the list was opened. Replace it with the list shown?").arg(path);
+}
+
+QString formatNumbers(QString pattern, std::initializer_list<int> numbers)
+{
+    qsizetype from = 0;
+    for (const int n : numbers) {
+        const qsizetype at = pattern.indexOf(QLatin1String("%d"), from);
+        if (at < 0)
+            break;
+        const QString digits = QString::number(n);
+        pattern.replace(at, 2, digits);
+        from = at + digits.size();
+    }
+    return pattern;
+}
