@@ -210,8 +210,9 @@ void TFTesseraeFirmWare::Open_Project()
 {
     if (FOpenConf->exec() != QDialog::Accepted)
         return;
-    if (!FOpenConf->Name_Conf.isEmpty())
-        m_state.activateConfiguration(FOpenConf->Name_Conf);
+    m_state.Conf_Name = FOpenConf->Name_Conf;
+    if (!m_state.Conf_Name.isEmpty())
+        m_state.activateConfiguration(m_state.Conf_Name);
     else
         m_state.clearActiveConfiguration();
     showConfigurationLabels();

@@ -1,5 +1,6 @@
 #include "app/AppState.h"
 #include "app/TFTesseraeFirmWare.h"
+#include "app/TFNew_Project.h"
 #include "app/ToolSettings.h"
 #include "common/ClickableLabel.h"
 #include "common/Product.h"
@@ -8,7 +9,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QDialog>
 #include <QDir>
+#include <QLineEdit>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -179,4 +183,56 @@ TEST(MainWindow, LinksOpenTheMakersPages)
     EXPECT_EQ(s.ports.links.opened.at(0), Product::homePageUrl());
     EXPECT_EQ(s.ports.links.opened.at(0).query(), QStringLiteral("frompg=CFX4410"));
     EXPECT_EQ(s.ports.links.opened.at(1).fragment(), QStringLiteral("GWX4410"));
+}
+
+namespace {
+
+// Accepts (or rejects) the next modal dialog as soon as it shows.
+void answerNextDialog(bool accept)
+{
+    QTimer::singleShot(0, [accept] {
+        if (auto *d = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
+            accept ? d->accept() : d->reject();
+    });
+}
+
+} // namespace
+
+TEST(MainWindow, OpenFollowsTheChoiceAndAnEmptyListLeavesNoneActive)
+{
+    Started s([](TestFolders &f) { QDir(f.state.Projects_Folder).mkdir(QStringLiteral("Line A")); });
+    s.window->show();
+
+    answerNextDialog(false); // Cancel changes nothing
+    s.window->Btn_Open->click();
+    EXPECT_FALSE(s.state.hasActiveConfiguration());
+
+    answerNextDialog(true); // OK on the pre-selected first folder
+    s.window->Btn_Open->click();
+    EXPECT_EQ(s.state.Conf_Name, QStringLiteral("Line A"));
+    EXPECT_EQ(s.window->L_Name_Conf_L2->text(), QStringLiteral("Line A"));
+
+    // With no configuration left to list, OK leaves none active.
+    Started empty;
+    empty.window->show();
+    answerNextDialog(true);
+    empty.window->Btn_Open->click();
+    EXPECT_FALSE(empty.state.hasActiveConfiguration());
+    EXPECT_EQ(empty.window->L_Name_Conf->text(), QStringLiteral("None Configuration Opened "));
+    empty.window->Btn_Prm_Gen->click();
+    EXPECT_EQ(empty.ports.prompts.last(), QStringLiteral("Error! Project not Valid"));
+}
+
+TEST(MainWindow, NewConfigurationBecomesActive)
+{
+    Started s;
+    s.window->show();
+    QTimer::singleShot(0, [&s] {
+        s.window->FNew_Project->E_New_Proj->setText(QStringLiteral("Line A"));
+        s.window->FNew_Project->Btn_OKClick();
+    });
+    s.window->Btn_New->click();
+    EXPECT_EQ(s.state.Conf_Name, QStringLiteral("Line A"));
+    EXPECT_EQ(s.window->L_Name_Conf->text(), QStringLiteral("Opened Configuration of the Converter : "));
+    EXPECT_TRUE(QDir(s.folders.path(QStringLiteral("PROJECTS/Line A/bin"))).exists());
 }
