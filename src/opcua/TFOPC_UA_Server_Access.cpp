@@ -110,6 +110,7 @@ void TFOPC_UA_Server_Access::Init_Table()
     for (int col = 0; col < VariableTable::ColumnCount; ++col)
         ASG->setColumnWidth(col, kColumnWidths[col]);
     header->setSectionResizeMode(VariableTable::ColNumber, QHeaderView::Fixed);
+    header->setStretchLastSection(true); // Mnemonic takes what the window gives beyond its width
     ASG->setSelectionMode(QAbstractItemView::SingleSelection);
     ASG->setSelectionBehavior(QAbstractItemView::SelectItems);
     ASG->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked
@@ -117,9 +118,10 @@ void TFOPC_UA_Server_Access::Init_Table()
     ASG->setWordWrap(false);
     ASG->setCornerButtonEnabled(false);
     ASG->setStyleSheet(QStringLiteral(
-        "QTableView { gridline-color: #C8C4B0; background-color: #FFFFFF; selection-background-color: #FF8000; }"
+        "QTableView { gridline-color: #C8C4B0; background-color: #FFFFFF;"
+        " selection-background-color: #FFC880; selection-color: #000000; }"
         "QHeaderView::section { background-color: #E6E3D3; border: none; border-right: 1px solid #C8C4B0;"
-        " border-bottom: 1px solid #C8C4B0; padding: 3px; font-weight: bold; }"));
+        " border-bottom: 1px solid #C8C4B0; padding: 3px 1px; }"));
     ASG->setCurrentIndex(m_table->modelIndex(1, VariableTable::ColEnable));
 }
 

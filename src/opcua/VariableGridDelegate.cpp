@@ -84,8 +84,8 @@ void VariableGridDelegate::paint(QPainter *painter, const QStyleOptionViewItem &
     style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
 
     QStyleOptionViewItem box = opt;
-    const QRect indicator = style->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &opt, widget);
-    box.rect = QRect(QPoint(), indicator.size());
+    box.rect = QRect(0, 0, style->pixelMetric(QStyle::PM_IndicatorWidth, &opt, widget),
+                     style->pixelMetric(QStyle::PM_IndicatorHeight, &opt, widget));
     box.rect.moveCenter(option.rect.center());
     box.state &= ~(QStyle::State_On | QStyle::State_Off | QStyle::State_Selected);
     box.state |= index.data(Qt::CheckStateRole).value<Qt::CheckState>() == Qt::Checked ? QStyle::State_On

@@ -39,6 +39,8 @@ struct RowCase
     std::function<void(const Tables &)> check;
 };
 
+void PrintTo(const RowCase &c, std::ostream *os) { *os << c.name; }
+
 void expectRowsMoved(const Tables &t, int firstTarget, int lastTarget, int shift)
 {
     for (int row = firstTarget; row <= lastTarget; ++row) {

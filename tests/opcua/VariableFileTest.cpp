@@ -73,6 +73,8 @@ struct ReadCase
     bool lengthLocked;
 };
 
+void PrintTo(const ReadCase &c, std::ostream *os) { *os << c.name; }
+
 const ReadCase kReadCases[] = {
     {"RowWithoutAttributes", "<row/>", kEmptyRow, false},
     {"AnyEnableButNIsEnabled", "<row Enable=\"y\" Swap=\"1\" SwapWord=\"\" SwapAll=\"N\"/>",
@@ -206,6 +208,8 @@ struct CheckCase
     int failRow; // 0: passes
     int failBound;
 };
+
+void PrintTo(const CheckCase &c, std::ostream *os) { *os << c.name; }
 
 QStringList variable(const char *enable, const char *type, const char *position, const char *readWrite)
 {
