@@ -84,10 +84,7 @@ void CategoryPanel::paintEvent(QPaintEvent *)
     p.fillRect(header, fill);
     p.setPen(QColor(0xC8, 0xC4, 0xB0));
     p.drawLine(header.bottomLeft(), header.bottomRight());
-    if (!m_collapsed)
-        p.drawRect(QRectF(0.5, 0.5, width() - 1, height() - 1));
-    else
-        p.drawLine(header.topLeft(), header.topRight());
+    p.drawRect(QRectF(0.5, 0.5, width() - 1, height() - 1));
 
     QFont f = font();
     f.setBold(true);

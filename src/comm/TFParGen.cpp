@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFrame>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -277,8 +278,9 @@ void TFParGen::FormCreate()
     chain({E_OPC_UA_Server_IP, E_OPC_UA_Server_SM, E_OPC_UA_Server_GAT});
     chain({E_PROFINET_IP, E_PROFINET_SM, E_PROFINET_GAT});
 
-    auto *buttonBand = new QWidget(this);
+    auto *buttonBand = new QFrame(this);
     buttonBand->setObjectName(QStringLiteral("P_Buttons"));
+    buttonBand->setStyleSheet(QStringLiteral("#P_Buttons { border-top: 1px solid #E0DCC8; }"));
     buttonBand->setFixedHeight(kButtonBandHeight);
     Btn_OK = new QPushButton(buttonBand);
     Btn_OK->setObjectName(QStringLiteral("Btn_OK"));
