@@ -16,6 +16,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QShowEvent>
@@ -35,6 +36,15 @@ W *steady(W *widget)
     policy.setRetainSizeWhenHidden(true);
     widget->setSizePolicy(policy);
     return widget;
+}
+
+// A flag with a thin outline, so that white or pale bands stand out on the page.
+QPixmap framed(QPixmap flag)
+{
+    QPainter painter(&flag);
+    painter.setPen(QColor(0xA0, 0xA0, 0xA0));
+    painter.drawRect(flag.rect().adjusted(0, 0, -1, -1));
+    return flag;
 }
 
 QPushButton *makeButton(const char *name)
@@ -75,7 +85,7 @@ TFSoftOptions::TFSoftOptions(AppState &state, Ports &ports, QWidget *parent)
     PC_Options->setStyleSheet(QStringLiteral(
         "QTabWidget::pane { border: 1px solid #C8C4B0; background: #FFFFFF; top: -1px; }"
         "QTabBar::tab { background: #F8F7ED; border: 1px solid #C8C4B0; padding: 5px 14px; margin-right: 2px; }"
-        "QTabBar::tab:selected { background: #FFFFFF; border-bottom-color: #FFFFFF; font-weight: bold; }"
+        "QTabBar::tab:selected { background: #FFFFFF; border-bottom-color: #FFFFFF; }"
         "QTabBar::tab:!selected { margin-top: 2px; }"
         "QTabBar::tab:hover { background: #FFE0B8; }"));
 
@@ -136,13 +146,13 @@ TFSoftOptions::TFSoftOptions(AppState &state, Ports &ports, QWidget *parent)
     Btn_Check_Update->setMinimumWidth(180);
     LL_Check_Update = new ClickableLabel;
     LL_Check_Update->setObjectName(QStringLiteral("LL_Check_Update"));
+    LL_Check_Update->setWordWrap(true);
     auto *updateRow = new QHBoxLayout;
     updateRow->addSpacing(24);
     updateRow->addWidget(CB_Update);
     auto *checkRow = new QHBoxLayout;
-    checkRow->setSpacing(12);
     checkRow->addWidget(Btn_Check_Update);
-    checkRow->addWidget(LL_Check_Update, 1);
+    checkRow->addStretch();
     auto *connectionLayout = new QVBoxLayout(TS_Con_Options);
     connectionLayout->setContentsMargins(16, 16, 16, 16);
     connectionLayout->setSpacing(10);
@@ -150,6 +160,7 @@ TFSoftOptions::TFSoftOptions(AppState &state, Ports &ports, QWidget *parent)
     connectionLayout->addLayout(updateRow);
     connectionLayout->addSpacing(14);
     connectionLayout->addLayout(checkRow);
+    connectionLayout->addWidget(LL_Check_Update);
     connectionLayout->addStretch();
 
     // The table preferences.
@@ -284,7 +295,7 @@ void TFSoftOptions::showFlag(ClickableLabel *picture, const QString &language)
     for (const QString &file : LanguageList::flagFiles(m_state.Language_Folder, language)) {
         QPixmap flag;
         if (flag.load(file)) {
-            picture->setPixmap(flag.scaled(Flag_Size, Flag_Size, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+            picture->setPixmap(framed(flag.scaled(Flag_Size, Flag_Size, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
             picture->show();
             return;
         }

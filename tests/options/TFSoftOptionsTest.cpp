@@ -8,7 +8,9 @@
 #include "options/TFSoftOptions.h"
 #include "support/ScriptedPorts.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -270,8 +272,6 @@ TEST_F(SoftOptions, MainWindowTimerChecksAfterAMinuteThenEveryTwoHours)
     EXPECT_EQ(window.LL_Update->text(), tr(19));
     EXPECT_TRUE(window.Timer_Update->isActive());
     EXPECT_EQ(window.Timer_Update->interval(), 7200000);
-    emit window.LL_Update->clicked();
-    EXPECT_EQ(ports.links.opened, QList<QUrl>{Product::downloadPageUrl()});
 
     const struct
     {
@@ -296,4 +296,52 @@ TEST_F(SoftOptions, MainWindowTimerChecksAfterAMinuteThenEveryTwoHours)
     window.Update_Timer_State();
     EXPECT_TRUE(window.Timer_Update->isActive());
     EXPECT_EQ(window.Timer_Update->interval(), 7200000);
+}
+
+// Pictures of the three tabs for the documentation: runs only when
+// TESSERA_SCREENSHOTS names the folder to write them to.
+TEST_F(SoftOptions, Screenshots)
+{
+    const QString out = qEnvironmentVariable("TESSERA_SCREENSHOTS");
+    if (out.isEmpty())
+        GTEST_SKIP() << "set TESSERA_SCREENSHOTS to a folder to take the pictures";
+
+    const QColor black(0, 0, 0), red(0xDD, 0, 0), gold(0xFF, 0xCE, 0), green(0, 0x92, 0x46), white(0xFF, 0xFF, 0xFF),
+        blue(0, 0x23, 0x95), yellow(0xF1, 0xBF, 0);
+    const struct
+    {
+        const char *language;
+        QList<QColor> bands;
+        bool vertical;
+    } flags[] = {
+        {"Deutsch", {black, red, gold}, false},       {"Español", {red, yellow, red}, false},
+        {"Français", {blue, white, red}, true},       {"Italiano", {green, white, red}, true},
+        {"Nederlands", {red, white, blue}, false},    {"Polski", {white, red}, false},
+        {"DefaultFlag", {QColor(0xE4, 0xE2, 0xD8)}, false},
+    };
+    for (const auto &f : flags) {
+        const QString language = QString::fromUtf8(f.language);
+        if (language != QLatin1String("DefaultFlag"))
+            writeLanguage(folders, language);
+        writeFlag(folders, language, f.bands, f.vertical);
+    }
+    writeLanguage(folders, QStringLiteral("English"));
+    folders.state.enable_internet = true;
+    folders.state.enable_update = true;
+    folders.state.Double_Click_Auto_Size = true;
+    ports.http.succeed = true;
+    ports.http.body = "VER. 1.004";
+
+    TFSoftOptions dialog(folders.state, ports.ports);
+    dialog.show();
+    QApplication::processEvents();
+    const auto save = [&](QWidget *tab, const char *name) {
+        dialog.PC_Options->setCurrentWidget(tab);
+        QApplication::processEvents();
+        EXPECT_TRUE(dialog.grab().save(QDir(out).filePath(QLatin1String(name)))) << name;
+    };
+    save(dialog.TS_Language, "options-language.png");
+    dialog.Btn_Check_Update->click();
+    save(dialog.TS_Con_Options, "options-connection.png");
+    save(dialog.TS_Soft_Settings, "options-settings.png");
 }
