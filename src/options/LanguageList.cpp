@@ -9,10 +9,13 @@ namespace LanguageList {
 
 QStringList languageFiles(const QString &folder)
 {
+    QDir::Filters filters = QDir::Files | QDir::Hidden | QDir::NoSymLinks;
+#ifdef Q_OS_WIN
+    filters |= QDir::System;
+#else
+    // Only plain files: a pipe or a device under that name would block the reading.
     // A language is loaded from "<language>.lng", so where the file system tells
     // letter cases apart only that spelling of the extension is offered.
-    QDir::Filters filters = QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks;
-#ifndef Q_OS_WIN
     filters |= QDir::CaseSensitive;
 #endif
     const QFileInfoList entries = QDir(folder).entryInfoList({QStringLiteral("*.lng")}, filters, QDir::Name);

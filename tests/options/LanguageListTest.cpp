@@ -6,6 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#ifndef Q_OS_WIN
+#include <sys/stat.h>
+#endif
+
 TEST(LanguageList, OffersWritableLngFilesSortedWithoutRegardToCase)
 {
     TestFolders folders;
@@ -14,6 +18,9 @@ TEST(LanguageList, OffersWritableLngFilesSortedWithoutRegardToCase)
         folders.writeFile(QStringLiteral("LANGUAGE/") + QString::fromUtf8(name), "STR0 = \xc2\xb6x\xc2\xb6\r\n");
     QDir().mkpath(folders.path(QStringLiteral("LANGUAGE/Folder.lng")));
     QFile::link(folders.path(QStringLiteral("LANGUAGE/Deutsch.lng")), folders.path(QStringLiteral("LANGUAGE/Link.lng")));
+#ifndef Q_OS_WIN
+    ASSERT_EQ(::mkfifo(QFile::encodeName(folders.path(QStringLiteral("LANGUAGE/Pipe.lng"))).constData(), 0644), 0);
+#endif
     // Read-only by its permission bits, whoever runs the test.
     QFile::setPermissions(folders.path(QStringLiteral("LANGUAGE/Readonly.lng")),
                           QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
