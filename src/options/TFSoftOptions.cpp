@@ -81,7 +81,6 @@ TFSoftOptions::TFSoftOptions(AppState &state, Ports &ports, QWidget *parent)
 
     PC_Options = new QTabWidget;
     PC_Options->setObjectName(QStringLiteral("PC_Options"));
-    PC_Options->setDocumentMode(false);
     PC_Options->setStyleSheet(QStringLiteral(
         "QTabWidget::pane { border: 1px solid #C8C4B0; background: #FFFFFF; top: -1px; }"
         "QTabBar::tab { background: #F8F7ED; border: 1px solid #C8C4B0; padding: 5px 14px; margin-right: 2px; }"
