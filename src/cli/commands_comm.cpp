@@ -88,7 +88,7 @@ int cmdValidate(Cli &cli)
         cli.out << ruleMessage(state.Lang_Table, entry) << '\n';
         return ExitRefused;
     }
-    const int code = validateVariables(cli, state.Conf_Folder);
+    const int code = validateVariables(cli, state, state.Conf_Folder);
     if (code == ExitDone)
         cli.out << "OK\n";
     return code;

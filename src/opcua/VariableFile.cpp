@@ -1,5 +1,6 @@
 #include "opcua/VariableFile.h"
 
+#include "comm/ParGenFile.h"
 #include "common/Product.h"
 #include "common/SafeFile.h"
 #include "common/TextToInt.h"
@@ -91,20 +92,14 @@ bool writeVariableFile(const QString &path, const VariableTable &table, QString 
 bool readByteCounts(const QString &parGenPath, ByteCounts *counts, QString *error)
 {
     *counts = ByteCounts();
-    if (!QFileInfo::exists(parGenPath))
-        return true;
-    const XmlLoadResult loaded = loadXmlFile(parGenPath);
-    if (!loaded.ok) {
+    const ParGen::ReadResult read = ParGen::read(parGenPath);
+    if (!read.ok) {
         if (error)
-            *error = loaded.errorText(parGenPath);
+            *error = read.error;
         return false;
     }
-    if (const XmlNode *root = loaded.document.firstNode()) {
-        if (const XmlNode *in = root->child(u"PROFINET_NB_IN"))
-            counts->Max_Byte_In = textToInt(in->text(), ByteCounts::Default);
-        if (const XmlNode *out = root->child(u"PROFINET_NB_OUT"))
-            counts->Max_Byte_Out = textToInt(out->text(), ByteCounts::Default);
-    }
+    counts->Max_Byte_In = textToInt(read.values.text(ParGen::PROFINET_NB_IN), ByteCounts::Default);
+    counts->Max_Byte_Out = textToInt(read.values.text(ParGen::PROFINET_NB_OUT), ByteCounts::Default);
     return true;
 }
 

@@ -43,10 +43,10 @@ struct ByteCounts
     int Max_Byte_Out = Default;
 };
 
-// Reads PROFINET_NB_IN and PROFINET_NB_OUT from ParGen.xml (first node as the
-// root; a missing element or a text that is not a number gives 1438). A missing
-// file gives 1438 for both. A file that is there but cannot be read gives false,
-// the defaults and the reason.
+// Reads PROFINET_NB_IN and PROFINET_NB_OUT from ParGen.xml as the communication
+// editor reads the file; a missing file or element, or a text that is not a
+// number, gives 1438. A file that is there but cannot be read gives false, the
+// defaults and the reason.
 bool readByteCounts(const QString &parGenPath, ByteCounts *counts, QString *error);
 
 // The first enabled variable with a type whose Position is not a number from 0 to
