@@ -1,5 +1,6 @@
 #include "app/AppState.h"
 
+#include "app/Configurations.h"
 #include "app/ToolSettings.h"
 
 #include <QDir>
@@ -60,7 +61,8 @@ void AppState::startUp(const QString &exeFolder)
     Update_Read_Back = true;
     applyToolSettings(readToolSettings(settingsFile()), *this);
     Lang_Table.Load_Language(Language_Folder, Language_Name);
-    if (!Conf_Name.isEmpty() && QFileInfo(QDir(Projects_Folder).filePath(Conf_Name)).isDir()) {
+    // Only a folder directly below PROJECTS can be the remembered configuration.
+    if (isPlainConfigurationName(Conf_Name) && QFileInfo(QDir(Projects_Folder).filePath(Conf_Name)).isDir()) {
         const QString remembered = Conf_Name;
         activateConfiguration(remembered);
     } else {

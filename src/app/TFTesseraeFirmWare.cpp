@@ -8,6 +8,7 @@
 #include "comm/TFParGen.h"
 #include "common/ClickableLabel.h"
 #include "common/FormStyle.h"
+#include "common/Icons.h"
 #include "common/LinkOpener.h"
 #include "common/Ports.h"
 #include "common/Product.h"
@@ -25,7 +26,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
-#include <QStyle>
 #include <QTimer>
 
 namespace {
@@ -85,9 +85,9 @@ TFTesseraeFirmWare::TFTesseraeFirmWare(AppState &state, Ports &ports, const QStr
     Btn_Info = makeButton(this, "Btn_Info", 8, 516, 50, 50);
     Btn_Opz = makeButton(this, "Btn_Opz", 8, 574, 50, 50);
     Btn_Close = makeButton(this, "Btn_Close", 8, 632, 50, 50);
-    Btn_Info->setIcon(style()->standardIcon(QStyle::SP_MessageBoxInformation));
-    Btn_Opz->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
-    Btn_Close->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    Btn_Info->setIcon(Icons::icon(Icons::Kind::Information));
+    Btn_Opz->setIcon(Icons::icon(Icons::Kind::Options));
+    Btn_Close->setIcon(Icons::icon(Icons::Kind::Close));
     for (QPushButton *b : {Btn_Info, Btn_Opz, Btn_Close})
         b->setIconSize(QSize(30, 30));
 
@@ -109,6 +109,18 @@ TFTesseraeFirmWare::TFTesseraeFirmWare(AppState &state, Ports &ports, const QStr
     Btn_OPC_UA_Server_Access = makeButton(this, "Btn_OPC_UA_Server_Access", 200, 80, 170, 36);
     Btn_PROFINET_XML = makeButton(this, "Btn_PROFINET_XML", 244, 80, 170, 36);
     Btn_CreateBin = makeButton(this, "Btn_CreateBin", 288, 80, 170, 36);
+    const std::pair<QPushButton *, Icons::Kind> stepIcons[] = {
+        {Btn_New, Icons::Kind::New},
+        {Btn_Open, Icons::Kind::Open},
+        {Btn_Prm_Gen, Icons::Kind::Communication},
+        {Btn_OPC_UA_Server_Access, Icons::Kind::Variables},
+        {Btn_PROFINET_XML, Icons::Kind::Description},
+        {Btn_CreateBin, Icons::Kind::Update},
+    };
+    for (const auto &[button, kind] : stepIcons) {
+        button->setIcon(Icons::icon(kind));
+        button->setIconSize(QSize(20, 20));
+    }
     const QPushButton *rows[5] = {Btn_New, Btn_Prm_Gen, Btn_OPC_UA_Server_Access, Btn_PROFINET_XML, Btn_CreateBin};
     for (int i = 0; i < 5; ++i) {
         L_Step[i] = makeLabel(this, rows[i]->y() + 16, 16, true);
@@ -198,8 +210,9 @@ void TFTesseraeFirmWare::Open_Project()
 {
     if (FOpenConf->exec() != QDialog::Accepted)
         return;
-    if (!FOpenConf->Name_Conf.isEmpty())
-        m_state.activateConfiguration(FOpenConf->Name_Conf);
+    m_state.Conf_Name = FOpenConf->Name_Conf;
+    if (!m_state.Conf_Name.isEmpty())
+        m_state.activateConfiguration(m_state.Conf_Name);
     else
         m_state.clearActiveConfiguration();
     showConfigurationLabels();
