@@ -233,6 +233,8 @@ bool IcmpEchoClient::echo(const QString &host, const QByteArray &data, quint16 s
         if (raw) {
             // A raw socket hands over the IP header too, and every ICMP message the
             // computer receives: on loopback our own request among them.
+            if (length < 20)
+                continue;
             const qsizetype headerLength = qsizetype(icmp[0] & 0x0F) * 4;
             if (length < headerLength + 8)
                 continue;

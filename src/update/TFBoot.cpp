@@ -2,6 +2,7 @@
 
 #include "app/AppState.h"
 #include "common/FormStyle.h"
+#include "common/Icons.h"
 #include "common/Ports.h"
 #include "common/Product.h"
 #include "common/TitlePanel.h"
@@ -77,13 +78,13 @@ TFBoot::TFBoot(AppState &state, Ports &ports, QWidget *parent)
     for (int i = 0; i < 4; ++i) {
         auto *field = new QLineEdit(QStringLiteral("0"), P_IP_Address);
         field->setObjectName(QLatin1String(fieldNames[i]));
-        field->setGeometry(244 + i * 48, 13, 38, 23);
+        field->setGeometry(240 + i * 50, 13, 40, 23);
         field->setAlignment(Qt::AlignCenter);
         field->installEventFilter(this);
         m_fields[i] = field;
         if (i < 3) {
             auto *dot = new QLabel(QStringLiteral("."), P_IP_Address);
-            dot->setGeometry(244 + i * 48 + 38, 13, 10, 23);
+            dot->setGeometry(240 + i * 50 + 40, 13, 10, 23);
             dot->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
             QFont bold = dot->font();
             bold.setBold(true);
@@ -114,6 +115,8 @@ TFBoot::TFBoot(AppState &state, Ports &ports, QWidget *parent)
     Btn_Update->setObjectName(QStringLiteral("Btn_Update"));
     Btn_Update->setGeometry(ClientWidth - 16 - 190, 6, 190, 28);
     Btn_Update->setAutoDefault(false);
+    Btn_Update->setIcon(Icons::icon(Icons::Kind::Update));
+    Btn_Update->setIconSize(QSize(18, 18));
     FormStyle::applyButton(Btn_Update);
     Btn_Cancel = new QPushButton(P_Button);
     Btn_Cancel->setObjectName(QStringLiteral("Btn_Cancel"));

@@ -1,6 +1,9 @@
 #include "update/TFBoot.h"
 
 #include "TestNetwork.h"
+#include "app/AppState.h"
+#include "app/TFNew_Project.h"
+#include "app/TFTesseraeFirmWare.h"
 #include "UpdaterScript.h"
 #include "common/ProcessLauncher.h"
 #include "support/ScriptedPorts.h"
@@ -19,6 +22,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 
 namespace {
 
@@ -296,4 +300,53 @@ TEST(BootOnOwnNetwork, DeviceAnswersOrStaysSilent)
     const QByteArray parameters = TestFolders::readFile(found);
     EXPECT_TRUE(parameters.contains("<IP_Address_Dev>127.0.0.1</IP_Address_Dev>")) << parameters.constData();
     EXPECT_EQ(folders.state.Last_IP_Address, QStringLiteral("127.0.0.1"));
+}
+
+// The whole workflow in the configurator: a new configuration, the update step
+// compiles the banks and opens the dialog, the device answers and the updater runs.
+TEST(BootOnOwnNetwork, FromANewConfigurationToTheUpdater)
+{
+    if (!inOwnNetwork())
+        return;
+    TestFolders folders;
+    AppState state;
+    ScriptedPorts scripted;
+    IcmpEchoClient echo;
+    ProcessLauncher launcher;
+    Ports ports{scripted.prompts, launcher, scripted.links, scripted.http, echo};
+    TFTesseraeFirmWare window(state, ports, folders.exeFolder());
+    window.createForms();
+    window.show();
+    writeUpdaterScript(updaterProgramPath(state.Exe_Folder));
+
+    QTimer::singleShot(0, [&] {
+        window.FNew_Project->E_New_Proj->setText(QStringLiteral("Line A"));
+        window.FNew_Project->Btn_OKClick();
+    });
+    window.Btn_New->click();
+    ASSERT_TRUE(state.hasActiveConfiguration());
+
+    bool shown = false;
+    QTimer::singleShot(0, [&] {
+        TFBoot *boot = window.FBoot;
+        shown = boot->isVisible();
+        EXPECT_EQ(boot->Form_Type, 1);
+        for (QLineEdit *field : {boot->E_IP1, boot->E_IP2, boot->E_IP3, boot->E_IP4})
+            field->setText(field == boot->E_IP1 ? QStringLiteral("127") : field == boot->E_IP4 ? QStringLiteral("1") : QStringLiteral("0"));
+        boot->Btn_Update->click();
+        boot->Btn_Cancel->click();
+    });
+    window.Btn_CreateBin->click();
+
+    EXPECT_TRUE(shown);
+    EXPECT_TRUE(scripted.prompts.shown.isEmpty()) << scripted.prompts.last().toStdString();
+    EXPECT_TRUE(QFileInfo::exists(state.Conf_Folder + QStringLiteral("/bin/bank1.bin")));
+    EXPECT_TRUE(QFileInfo::exists(state.Conf_Folder + QStringLiteral("/bin/bank2.bin")));
+    EXPECT_EQ(QDir(QString::fromLocal8Bit(TestFolders::readFile(folders.path(QStringLiteral("updater-ran.txt"))).trimmed()))
+                  .canonicalPath(),
+              QDir(folders.exeFolder()).canonicalPath());
+    const QByteArray found = TestFolders::readFile(folders.path(QStringLiteral("updater-found.xml")));
+    EXPECT_TRUE(found.contains("<IP_Address_Dev>127.0.0.1</IP_Address_Dev>"));
+    EXPECT_EQ(found.count("<Operation>"), 3);
+    EXPECT_EQ(state.Last_IP_Address, QStringLiteral("127.0.0.1"));
 }
