@@ -252,6 +252,8 @@ void TFTesseraeFirmWare::Set_Lang()
     Btn_CreateBin->setText(m_state.tr(17));
     Btn_CreateBin->setToolTip(m_state.tr(26));
     LL_Update->setText(m_state.tr(19));
+    for (QPushButton *b : {Btn_New, Btn_Open, Btn_Prm_Gen, Btn_OPC_UA_Server_Access, Btn_PROFINET_XML, Btn_CreateBin})
+        FormStyle::fitCaption(b);
     for (QLabel *l : findChildren<QLabel *>())
         l->adjustSize();
     showConfigurationLabels();

@@ -1,6 +1,7 @@
 #include "common/FormStyle.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QPalette>
 #include <QPushButton>
 #include <QWidget>
@@ -27,6 +28,17 @@ void applyButton(QPushButton *button)
         "QPushButton:pressed { background-color: #FF8000; color: white; }"
         "QPushButton:disabled { color: #A0A0A0; border-color: #DDDDDD; }"
         "QPushButton:focus { border-color: #FF8000; }"));
+}
+
+void fitCaption(QPushButton *button)
+{
+    QFont font = button->parentWidget() ? button->parentWidget()->font() : button->font();
+    const int room = button->width() - (button->icon().isNull() ? 0 : button->iconSize().width() + 4) - 20;
+    int size = font.pixelSize() > 0 ? font.pixelSize() : 11;
+    font.setPixelSize(size);
+    while (size > 9 && QFontMetrics(font).horizontalAdvance(button->text()) > room)
+        font.setPixelSize(--size);
+    button->setFont(font);
 }
 
 } // namespace FormStyle

@@ -19,4 +19,8 @@ void applyForm(QWidget *form);
 // The flat picture-button look: face colour, hot-track highlight, orange when pressed.
 void applyButton(QPushButton *button);
 
+// Makes a translated caption fit its fixed-size button: the font shrinks a little
+// (down to 9 pixels) when the text would be cut.
+void fitCaption(QPushButton *button);
+
 } // namespace FormStyle

@@ -11,14 +11,14 @@
 namespace {
 
 // Trims blanks, tabs and every other character with a code up to 32.
-QString trim32(QStringView s)
+QStringView trim32(QStringView s)
 {
     qsizetype b = 0, e = s.size();
     while (b < e && s[b].unicode() <= 32)
         ++b;
     while (e > b && s[e - 1].unicode() <= 32)
         --e;
-    return s.mid(b, e - b).toString();
+    return s.mid(b, e - b);
 }
 
 // Windows-1252: Latin-1 but for 0x80..0x9F. Undefined codes keep their Latin-1 value.
@@ -85,9 +85,9 @@ QString LangTable::decodeLanguageFile(const QByteArray &bytes)
 #endif
 }
 
-int LangTable::parseLine(const QString &rawLine, QString *value)
+int LangTable::parseLine(QStringView rawLine, QString *value)
 {
-    const QString line = trim32(rawLine);
+    const QStringView line = trim32(rawLine);
     if (!line.startsWith(QLatin1String("STR")))
         return -1;
     const qsizetype eq = line.indexOf(u'=');
@@ -96,45 +96,49 @@ int LangTable::parseLine(const QString &rawLine, QString *value)
     // The index text runs from after "STR" to two characters before the "=":
     // the character just before the "=" (a blank in a well-formed line) is dropped.
     const qsizetype indexLength = eq - 4;
-    const QString indexText = indexLength > 0 ? trim32(QStringView(line).mid(3, indexLength)) : QString();
+    const QStringView indexText = indexLength > 0 ? trim32(line.mid(3, indexLength)) : QStringView();
     const int index = textToInt(indexText, -1);
     if (index < 0 || index >= Lang_Table_Count)
         return -1;
 
-    QString v = trim32(QStringView(line).mid(eq + 1));
+    QStringView v = trim32(line.mid(eq + 1));
     if (v.isEmpty())
         return -1;
     const qsizetype remark = v.indexOf(QLatin1String("/#/"));
     if (remark >= 0) {
-        v = trim32(QStringView(v).left(remark));
+        v = trim32(v.left(remark));
         if (v.isEmpty())
             return -1;
     }
     if (v.startsWith(QChar(0x00B6)))
-        v.remove(0, 1);
+        v = v.mid(1);
     const qsizetype pilcrow = v.indexOf(QChar(0x00B6));
     if (pilcrow >= 0)
-        v.truncate(pilcrow);
-    *value = v;
+        v = v.left(pilcrow);
+    *value = v.toString();
     return index;
 }
 
-void LangTable::applyLanguageText(const QString &content)
+void LangTable::applyLanguageText(QStringView content)
 {
     if (m_entries.size() < Lang_Table_Count)
         Build_Default_Table();
-    QStringView rest(content);
-    while (!rest.isEmpty()) {
-        qsizetype end = 0;
-        while (end < rest.size() && rest[end] != u'\n' && rest[end] != u'\r')
-            ++end;
-        QString value;
-        const int index = parseLine(rest.left(end).toString(), &value);
-        if (index >= 0)
-            m_entries[index] = value;
-        if (end < rest.size() && rest[end] == u'\r' && end + 1 < rest.size() && rest[end + 1] == u'\n')
-            ++end;
-        rest = rest.mid(qMin(end + 1, rest.size()));
+    // Lines end with CR LF, LF or CR. Splitting at every CR and every LF gives
+    // an empty piece between CR and LF, which sets nothing.
+    QString value;
+    while (!content.isEmpty()) {
+        const qsizetype lf = content.indexOf(u'\n');
+        QStringView piece = lf < 0 ? content : content.left(lf);
+        content = lf < 0 ? QStringView() : content.mid(lf + 1);
+        for (;;) {
+            const qsizetype cr = piece.indexOf(u'\r');
+            const int index = parseLine(cr < 0 ? piece : piece.left(cr), &value);
+            if (index >= 0)
+                m_entries[index] = value;
+            if (cr < 0)
+                break;
+            piece = piece.mid(cr + 1);
+        }
     }
 }
 

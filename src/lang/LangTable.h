@@ -23,7 +23,7 @@ public:
     bool Apply_Language_File(const QString &path);
 
     // Applies the lines of a language file already decoded to text.
-    void applyLanguageText(const QString &content);
+    void applyLanguageText(QStringView content);
 
     // The built-in table, then Language_Folder/Language_Name.lng; when that file
     // does not exist, Language_Name becomes "English" and English.lng applies if present.
@@ -36,7 +36,7 @@ public:
 
     // One line of a language file: the index it sets (-1 for a line that sets
     // nothing) and the value.
-    static int parseLine(const QString &line, QString *value);
+    static int parseLine(QStringView line, QString *value);
 
 private:
     QStringList m_entries;
