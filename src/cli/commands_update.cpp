@@ -8,6 +8,7 @@
 #include "update/DeviceUpdate.h"
 #include "update/UpdaterFile.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -48,7 +49,8 @@ int readUpdateOptions(Cli &cli, const QString &command, int firstOption, UpdateO
                              .arg(firstOption == NoOption ? QStringLiteral("-1 (nothing), 0") : QStringLiteral("0"),
                                   option));
     if (!QFileInfo(*config).isDir())
-        return cli.fileError(QStringLiteral("The configuration folder %1 does not exist.").arg(Cli::absolutePath(*config)));
+        return cli.fileError(QStringLiteral("%1: no such configuration folder")
+                                 .arg(QDir::toNativeSeparators(Cli::absolutePath(*config))));
     options->configDir = *config;
     options->request.IP_Address = *ip;
     options->request.optionIndex = index;
@@ -98,7 +100,10 @@ int cmdUpdate(Cli &cli)
 
     BankImages images;
     QString error;
-    if (!Compile_Bin_Banks(state.Conf_Folder, &images, &error) || !Save_Bin_Banks(state.Conf_Folder, images, &error))
+    CompileFailure failure = CompileFailure::None;
+    if (!Compile_Bin_Banks(state.Conf_Folder, &images, &error, &failure))
+        return failure == CompileFailure::Refused ? cli.refuse(error) : cli.fileError(error);
+    if (!Save_Bin_Banks(state.Conf_Folder, images, &error))
         return cli.fileError(error);
 
     DeviceCheck check(cli.ports.echo);
