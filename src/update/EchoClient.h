@@ -20,4 +20,8 @@ public:
     // cannot be sent at all (an unusable host text, a system that allows no ping).
     virtual bool echo(const QString &host, const QByteArray &data, quint16 sequence, int timeoutMs,
                       Reply *reply, QString *error) = 0;
+
+    // Why this computer lets no echo request out at all (and how to allow it), or
+    // an empty text when requests can be sent.
+    virtual QString pingUnavailable() { return {}; }
 };
