@@ -220,6 +220,11 @@ const DefaultText kDefaultTexts[] = {
     {1235, u"Start the update of Device"},
     {1236, u"Device Not Found!"},
     {1237, u"Error!!! Check the Ip Address"},
+    {1238, u"The updater was not found. It was looked for at:"},
+    {1239, u"The updater could not be started:"},
+    {1240, u"This computer does not allow %1 to ping. Allow ping for users with "
+           u"\"sysctl -w net.ipv4.ping_group_range='0 2147483647'\", or give the program the "
+           u"CAP_NET_RAW capability (\"setcap cap_net_raw+ep %2\"), then try again."},
     // Grid row operations
     {1300, u"Row Already used. Do you want to overwrite the values?"},
     {1301, u"Error in the Copy values!!! Copy a valid row before Paste it"},
