@@ -29,6 +29,13 @@ const DefaultText kDefaultTexts[] = {
     {24, u"Set the main parameters of Protocols"},
     {25, u"Set the List of OPC UA Variables"},
     {26, u"Update the actual Firmware and/or Configuration in the device"},
+    {27, u"The OPC UA variables do not fit into the device: the variable bank would take %1 bytes, %2 bytes "
+         u"more than the %3 it can hold. The %4 enabled variables take %5 bytes of records and %6 bytes of "
+         u"names (with the NTP server text and the zero byte that ends each text). Disable variables or "
+         u"shorten their names by %2 bytes in all."},
+    {28, u"%1: this is not an OPC UA variable list: it has no OPC_UA_Server element."},
+    {29, u"%1: the variable list is missing: OPC_UA_Server holds no OPC_UA_Server_Variables element."},
+    {30, u"No configuration is active."},
     {55, u"PROFINET XML"},
     {56, u"Create the GSDML File for PROFINET"},
     // New configuration dialog
