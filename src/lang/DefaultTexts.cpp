@@ -258,6 +258,11 @@ const DefaultText kDefaultTexts[] = {
     {1418, u"Length"},
     {1419, u"Name"},
     {1420, u"Mnemonic"},
+    {1421, u"%1 could not be read when the list was opened. Replace it with the list shown?"},
+    {1422, u"Row %1 has no Type, so the saved list ends before it: row %2 and the rows after it are not saved. "
+           u"Save anyway?"},
+    {1423, u"%1: the file does not begin with its root element %2"},
+    {1424, u"%1: the element %2 is missing"},
     {1427, u"Error row %d!! Position Must be Between 0 and %d"},
     {1428, u"Are you sure to delete the Row number %d"},
     {1429, u"R/W"},
