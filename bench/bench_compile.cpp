@@ -2,6 +2,7 @@
 // bank images, for an empty list, a typical one and the longest the editor allows.
 
 #include "image/BankCompiler.h"
+#include "lang/LangTable.h"
 
 #include <QDir>
 #include <QFile>
@@ -60,10 +61,12 @@ void Compile(benchmark::State &state)
 {
     QTemporaryDir folder;
     writeConfiguration(folder.path(), int(state.range(0)));
+    LangTable texts;
+    texts.Build_Default_Table();
     BankImages images;
     QString error;
     for (auto _ : state) {
-        if (!Compile_Bin_Banks(folder.path(), &images, &error))
+        if (!Compile_Bin_Banks(folder.path(), texts, &images, &error))
             state.SkipWithError(qPrintable(error));
         benchmark::DoNotOptimize(images.bank2.data());
     }

@@ -275,7 +275,7 @@ void TFTesseraeFirmWare::Update_Device()
 {
     BankImages images;
     QString error;
-    if (!Compile_Bin_Banks(m_state.Conf_Folder, &images, &error)
+    if (!Compile_Bin_Banks(m_state.Conf_Folder, m_state.Lang_Table, &images, &error)
         || !Save_Bin_Banks(m_state.Conf_Folder, images, &error)) {
         m_ports.prompts.generalError(error);
         return;

@@ -1,3 +1,4 @@
+#include "cli/AppContext.h"
 #include "cli/Cli.h"
 #include "image/BankCompiler.h"
 #include "image/BankInspector.h"
@@ -8,6 +9,7 @@
 
 int cmdCompile(Cli &cli)
 {
+    const AppState state = commandState(cli, false);
     if (cli.positional().size() != 1)
         return cli.usage(QStringLiteral("compile takes one configuration folder"));
     const QString folder = Cli::absolutePath(cli.positional().first());
@@ -17,7 +19,7 @@ int cmdCompile(Cli &cli)
     BankImages images;
     QString error;
     CompileFailure failure = CompileFailure::None;
-    if (!Compile_Bin_Banks(folder, &images, &error, &failure))
+    if (!Compile_Bin_Banks(folder, state.Lang_Table, &images, &error, &failure))
         return failure == CompileFailure::Refused ? cli.refuse(error) : cli.fileError(error);
     if (!Save_Bin_Banks(folder, images, &error))
         return cli.fileError(error);

@@ -17,7 +17,7 @@ namespace {
 bool readList(Cli &cli, const AppState &state, VariableTable &table, VariableFileRead *read)
 {
     table.resetRows();
-    *read = readVariableFile(state.File_OPC_UA_Server, table);
+    *read = readVariableFile(state.File_OPC_UA_Server, state.Lang_Table, table);
     if (read->status != VariableFileRead::Unreadable)
         return true;
     cli.err << read->error << Qt::endl;
@@ -65,14 +65,14 @@ int importVariables(Cli &cli, const AppState &state, const QString &csvPath)
     if (const std::optional<PositionFailure> failure = Controllo_dati(table, counts))
         return cli.refuse(positionMessage(state.Lang_Table, *failure));
 
-    const QString dropping = unsavedRowsQuestion(table);
+    const QString dropping = unsavedRowsQuestion(state.Lang_Table, table);
     if (!dropping.isEmpty() && !cli.ports.prompts.confirm(dropping))
         return ExitRefused;
 
     VariableTable current;
     VariableFileRead read;
     if (!readList(cli, state, current, &read)
-        && !cli.ports.prompts.confirm(replaceUnreadableQuestion(state.File_OPC_UA_Server)))
+        && !cli.ports.prompts.confirm(replaceUnreadableQuestion(state.Lang_Table, state.File_OPC_UA_Server)))
         return ExitFileError;
 
     const QByteArray data = variableFileData(table, &error);

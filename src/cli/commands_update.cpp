@@ -101,7 +101,7 @@ int cmdUpdate(Cli &cli)
     BankImages images;
     QString error;
     CompileFailure failure = CompileFailure::None;
-    if (!Compile_Bin_Banks(state.Conf_Folder, &images, &error, &failure))
+    if (!Compile_Bin_Banks(state.Conf_Folder, state.Lang_Table, &images, &error, &failure))
         return failure == CompileFailure::Refused ? cli.refuse(error) : cli.fileError(error);
     if (!Save_Bin_Banks(state.Conf_Folder, images, &error))
         return cli.fileError(error);

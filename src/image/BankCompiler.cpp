@@ -4,6 +4,7 @@
 #include "common/SafeFile.h"
 #include "common/TextToInt.h"
 #include "common/XmlTree.h"
+#include "lang/LangTable.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -195,8 +196,8 @@ quint32 Get_Var_Type_Code(const QString &typeName)
     return 0;
 }
 
-bool Load_OPC_UA_Variables(const QString &File_OPC_UA_Server, quint32 base, TOPC_UA_Server &server,
-                           QString *error)
+bool Load_OPC_UA_Variables(const QString &File_OPC_UA_Server, const LangTable &texts, quint32 base,
+                           TOPC_UA_Server &server, QString *error)
 {
     server.Variables.clear();
     if (QFileInfo::exists(File_OPC_UA_Server)) {
@@ -207,15 +208,12 @@ bool Load_OPC_UA_Variables(const QString &File_OPC_UA_Server, quint32 base, TOPC
         }
         const XmlNode *root = loaded.document.topLevelElement(u"OPC_UA_Server");
         if (!root) {
-            *error = QStringLiteral("%1: this is not an OPC UA variable list: it has no OPC_UA_Server element.")
-                         .arg(File_OPC_UA_Server);
+            *error = texts.text(28).arg(File_OPC_UA_Server);
             return false;
         }
         const XmlNode *list = root->child(u"OPC_UA_Server_Variables");
         if (!list) {
-            *error = QStringLiteral("%1: the variable list is missing: OPC_UA_Server holds no "
-                                    "OPC_UA_Server_Variables element.")
-                         .arg(File_OPC_UA_Server);
+            *error = texts.text(29).arg(File_OPC_UA_Server);
             return false;
         }
         const std::vector<const XmlNode *> entries = list->childElements();
@@ -303,7 +301,8 @@ qsizetype Build_Bank2_Image(const TOPC_UA_Server &server, QByteArray &buffer, qs
     return position;
 }
 
-bool Compile_Bin_Banks(const QString &Conf_Folder, BankImages *images, QString *error, CompileFailure *failure)
+bool Compile_Bin_Banks(const QString &Conf_Folder, const LangTable &texts, BankImages *images, QString *error,
+                       CompileFailure *failure)
 {
     const auto fail = [&](CompileFailure kind) {
         if (failure)
@@ -313,7 +312,7 @@ bool Compile_Bin_Banks(const QString &Conf_Folder, BankImages *images, QString *
     if (failure)
         *failure = CompileFailure::None;
     if (Conf_Folder.isEmpty()) {
-        *error = QStringLiteral("No configuration is active.");
+        *error = texts.text(30);
         return fail(CompileFailure::FileUnreadable);
     }
     const QDir folder(Conf_Folder);
@@ -326,7 +325,7 @@ bool Compile_Bin_Banks(const QString &Conf_Folder, BankImages *images, QString *
         return fail(CompileFailure::FileUnreadable);
     putU32(bank.bytes.data() + Bank1::Bank2_Address, Bank2::Base);
     if (!Load_OPC_UA_Variables(QDir::toNativeSeparators(folder.filePath(QStringLiteral("OPC_UA_Server.xml"))),
-                               Bank2::Base, server, error))
+                               texts, Bank2::Base, server, error))
         return fail(CompileFailure::FileUnreadable);
 
     const qsizetype length = Bank2_Image_Length(server);
@@ -334,17 +333,10 @@ bool Compile_Bin_Banks(const QString &Conf_Folder, BankImages *images, QString *
         const qsizetype n = qsizetype(server.Variables.size());
         const qsizetype records = Bank2::RecordSize * n;
         const qsizetype excess = length - Bank2::MaxSize;
-        *error = QStringLiteral("The OPC UA variables do not fit into the device: the variable bank would take "
-                                "%1 bytes, %2 bytes more than the %3 it can hold. The %4 enabled variables take "
-                                "%5 bytes of records and %6 bytes of names (with the NTP server text and the "
-                                "zero byte that ends each text). Disable variables or shorten their names by "
-                                "%2 bytes in all.")
-                     .arg(length)
-                     .arg(excess)
-                     .arg(Bank2::MaxSize)
-                     .arg(n)
-                     .arg(records)
-                     .arg(length - Bank2::HeaderSize - records - 1);
+        // One pass over the text, so that a translation may put the values in another order.
+        const auto number = [](qsizetype v) { return QString::number(v); };
+        *error = texts.text(27).arg(number(length), number(excess), number(Bank2::MaxSize), number(n),
+                                    number(records), number(length - Bank2::HeaderSize - records - 1));
         return fail(CompileFailure::Refused);
     }
 

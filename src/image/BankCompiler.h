@@ -8,6 +8,8 @@
 #include <array>
 #include <vector>
 
+class LangTable;
+
 // The two memory banks the device loads, compiled from a configuration's files.
 struct BankImages
 {
@@ -23,9 +25,10 @@ enum class CompileFailure {
 };
 
 // Builds both images from the configuration folder's ParGen.xml and
-// OPC_UA_Server.xml. No file is written. On failure returns false with the reason,
-// leaves *images as it was and, when failure is given, says what kind of failure.
-bool Compile_Bin_Banks(const QString &Conf_Folder, BankImages *images, QString *error,
+// OPC_UA_Server.xml. No file is written. On failure returns false with the reason
+// (in the words of texts), leaves *images as it was and, when failure is given,
+// says what kind of failure.
+bool Compile_Bin_Banks(const QString &Conf_Folder, const LangTable &texts, BankImages *images, QString *error,
                        CompileFailure *failure = nullptr);
 
 // Writes bin/bank1.bin and bin/bank2.bin in the configuration folder (creating
@@ -86,9 +89,10 @@ void Default_OPC_UA_Server(TOPC_UA_Server &server);
 
 // Reads the enabled variables of OPC_UA_Server.xml, when it exists, and gives every
 // text its device address counted from base. A file that cannot be read, is not
-// well-formed or lacks OPC_UA_Server / OPC_UA_Server_Variables gives false.
-bool Load_OPC_UA_Variables(const QString &File_OPC_UA_Server, quint32 base, TOPC_UA_Server &server,
-                           QString *error);
+// well-formed or lacks OPC_UA_Server / OPC_UA_Server_Variables gives false (the
+// missing element told in the words of texts).
+bool Load_OPC_UA_Variables(const QString &File_OPC_UA_Server, const LangTable &texts, quint32 base,
+                           TOPC_UA_Server &server, QString *error);
 
 // The device's code for a variable type name (exact, case included); 0 for any other.
 quint32 Get_Var_Type_Code(const QString &typeName);

@@ -29,6 +29,13 @@ const DefaultText kDefaultTexts[] = {
     {24, u"Set the main parameters of Protocols"},
     {25, u"Set the List of OPC UA Variables"},
     {26, u"Update the actual Firmware and/or Configuration in the device"},
+    {27, u"The OPC UA variables do not fit into the device: the variable bank would take %1 bytes, %2 bytes "
+         u"more than the %3 it can hold. The %4 enabled variables take %5 bytes of records and %6 bytes of "
+         u"names (with the NTP server text and the zero byte that ends each text). Disable variables or "
+         u"shorten their names by %2 bytes in all."},
+    {28, u"%1: this is not an OPC UA variable list: it has no OPC_UA_Server element."},
+    {29, u"%1: the variable list is missing: OPC_UA_Server holds no OPC_UA_Server_Variables element."},
+    {30, u"No configuration is active."},
     {55, u"PROFINET XML"},
     {56, u"Create the GSDML File for PROFINET"},
     // New configuration dialog
@@ -220,6 +227,11 @@ const DefaultText kDefaultTexts[] = {
     {1235, u"Start the update of Device"},
     {1236, u"Device Not Found!"},
     {1237, u"Error!!! Check the Ip Address"},
+    {1238, u"The updater was not found. It was looked for at:"},
+    {1239, u"The updater could not be started:"},
+    {1240, u"This computer does not allow %1 to ping. Allow ping for users with "
+           u"\"sysctl -w net.ipv4.ping_group_range='0 2147483647'\", or give the program the "
+           u"CAP_NET_RAW capability (\"setcap cap_net_raw+ep %2\"), then try again."},
     // Grid row operations
     {1300, u"Row Already used. Do you want to overwrite the values?"},
     {1301, u"Error in the Copy values!!! Copy a valid row before Paste it"},
@@ -246,6 +258,11 @@ const DefaultText kDefaultTexts[] = {
     {1418, u"Length"},
     {1419, u"Name"},
     {1420, u"Mnemonic"},
+    {1421, u"%1 could not be read when the list was opened. Replace it with the list shown?"},
+    {1422, u"Row %1 has no Type, so the saved list ends before it: row %2 and the rows after it are not saved. "
+           u"Save anyway?"},
+    {1423, u"%1: the file does not begin with its root element %2"},
+    {1424, u"%1: the element %2 is missing"},
     {1427, u"Error row %d!! Position Must be Between 0 and %d"},
     {1428, u"Are you sure to delete the Row number %d"},
     {1429, u"R/W"},

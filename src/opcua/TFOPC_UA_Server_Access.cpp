@@ -165,7 +165,7 @@ void TFOPC_UA_Server_Access::FormShow()
     if (!readByteCounts(m_state.File_ParGen, &m_counts, &error))
         m_ports.prompts.generalError(error);
 
-    const VariableFileRead read = readVariableFile(m_state.File_OPC_UA_Server, *m_table);
+    const VariableFileRead read = readVariableFile(m_state.File_OPC_UA_Server, m_state.Lang_Table, *m_table);
     m_fileUnreadable = read.status == VariableFileRead::Unreadable;
     if (m_fileUnreadable)
         m_ports.prompts.generalError(read.error);
@@ -185,10 +185,10 @@ void TFOPC_UA_Server_Access::Btn_OKClick()
         m_ports.prompts.error(positionMessage(m_state.Lang_Table, *failure));
         return;
     }
-    const QString dropping = unsavedRowsQuestion(*m_table);
+    const QString dropping = unsavedRowsQuestion(m_state.Lang_Table, *m_table);
     if (!dropping.isEmpty() && !m_ports.prompts.confirm(dropping))
         return;
-    if (m_fileUnreadable && !m_ports.prompts.confirm(replaceUnreadableQuestion(m_state.File_OPC_UA_Server)))
+    if (m_fileUnreadable && !m_ports.prompts.confirm(replaceUnreadableQuestion(m_state.Lang_Table, m_state.File_OPC_UA_Server)))
         return;
     QString error;
     if (!writeVariableFile(m_state.File_OPC_UA_Server, *m_table, &error)) {

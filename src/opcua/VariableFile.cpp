@@ -19,7 +19,7 @@ const QString kRow = QStringLiteral("row");
 
 } // namespace
 
-VariableFileRead readVariableFile(const QString &path, VariableTable &table)
+VariableFileRead readVariableFile(const QString &path, const LangTable &texts, VariableTable &table)
 {
     VariableFileRead result;
     if (!QFileInfo::exists(path))
@@ -33,12 +33,12 @@ VariableFileRead readVariableFile(const QString &path, VariableTable &table)
     }
     const XmlNode *root = loaded.document.firstNode();
     if (!root || !root->isElement()) {
-        result.error = QStringLiteral("%1: the file does not begin with its root element %2").arg(path, kRoot);
+        result.error = texts.text(1423).arg(path, kRoot);
         return result;
     }
     const XmlNode *variables = root->child(kVariables);
     if (!variables) {
-        result.error = QStringLiteral("%1: the element %2 is missing").arg(path, kVariables);
+        result.error = texts.text(1424).arg(path, kVariables);
         return result;
     }
 
@@ -124,20 +124,17 @@ QString positionMessage(const LangTable &texts, const PositionFailure &failure)
     return formatNumbers(texts.text(1427), {failure.row, failure.bound - 1});
 }
 
-QString unsavedRowsQuestion(const VariableTable &table)
+QString unsavedRowsQuestion(const LangTable &texts, const VariableTable &table)
 {
     const int dropped = table.firstUnsavedRowWithData();
     if (dropped == 0)
         return {};
-    return QStringLiteral("Row %1 has no Type, so the saved list ends before it: row %2 and the rows after it "
-                          "are not saved. Save anyway?")
-        .arg(table.savedRowCount() + 1)
-        .arg(dropped);
+    return texts.text(1422).arg(QString::number(table.savedRowCount() + 1), QString::number(dropped));
 }
 
-QString replaceUnreadableQuestion(const QString &path)
+QString replaceUnreadableQuestion(const LangTable &texts, const QString &path)
 {
-    return QStringLiteral("%1 could not be read when the list was opened. Replace it with the list shown?").arg(path);
+    return texts.text(1421).arg(path);
 }
 
 QString formatNumbers(QString pattern, std::initializer_list<int> numbers)

@@ -25,7 +25,8 @@ struct VariableFileRead
 // Fills a reset table from the file the way the editor reads it: the document's
 // first node is the root, every child element of its OPC_UA_Server_Variables is a
 // variable whatever its name, the first 250 fill rows 1 to 250.
-VariableFileRead readVariableFile(const QString &path, VariableTable &table);
+// What is wrong with the file's structure is told in the words of texts.
+VariableFileRead readVariableFile(const QString &path, const LangTable &texts, VariableTable &table);
 
 // The document a save writes: the root, the version comment, and one `row` with
 // all eleven attributes for each row before the first row without a type. Returns
@@ -64,10 +65,10 @@ QString positionMessage(const LangTable &texts, const PositionFailure &failure);
 
 // The question before a save would drop rows that hold data, or an empty text
 // when nothing would be dropped.
-QString unsavedRowsQuestion(const VariableTable &table);
+QString unsavedRowsQuestion(const LangTable &texts, const VariableTable &table);
 
 // The question before a save replaces a file that could not be read.
-QString replaceUnreadableQuestion(const QString &path);
+QString replaceUnreadableQuestion(const LangTable &texts, const QString &path);
 
 // Fills each "%d" of a language text with the next number.
 QString formatNumbers(QString pattern, std::initializer_list<int> numbers);

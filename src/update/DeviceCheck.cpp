@@ -41,10 +41,11 @@ bool DeviceCheck::Send_Ping(const QString &host)
 {
     ping_res = 0;
     m_stopRequested = false;
-    m_detail = m_client.pingUnavailable();
-    if (!m_detail.isEmpty()) {
-        m_result = Result::PingNotAllowed;
-        return false;
+    m_detail.clear();
+    switch (m_client.pingAccess(&m_detail)) {
+    case EchoClient::Access::Allowed: break;
+    case EchoClient::Access::NotPermitted: m_result = Result::PingNotAllowed; return false;
+    case EchoClient::Access::Failed: m_result = Result::PingFailed; return false;
     }
 
     m_running = true;

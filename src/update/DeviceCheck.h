@@ -29,7 +29,8 @@ public:
         Answered,        // the device answered
         Silent,          // the last request got no reply
         UnusableAddress, // the client could not use the host text, or failed before any reply
-        PingNotAllowed,  // this computer lets no echo request out
+        PingNotAllowed,  // the system's settings keep this program from pinging
+        PingFailed,      // this computer cannot send echo requests; detail() says why
         Stopped,         // stop() ended the check
     };
 
@@ -49,7 +50,7 @@ public:
 
     // Outcome of the last Send_Ping.
     Result result() const { return m_result; }
-    // The client's words when it could not send a request.
+    // The client's words when it could not send a request (PingFailed, UnusableAddress).
     QString detail() const { return m_detail; }
 
     // 0 no reply report yet, 1 the last request was answered, 2 it was not.

@@ -6,6 +6,7 @@
 #include "common/Prompts.h"
 #include "update/UpdaterFile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 void UpdateResult::show(Prompts &prompts) const
@@ -24,7 +25,10 @@ UpdateResult checkFailure(const AppState &state, const DeviceCheck &check)
     const auto notChecked = UpdateResult::Step::DeviceNotChecked;
     switch (check.result()) {
     case DeviceCheck::Result::Silent: return {notChecked, Box::Warning, state.tr(1236)};
-    case DeviceCheck::Result::PingNotAllowed: return {notChecked, Box::Error, check.detail()};
+    case DeviceCheck::Result::PingNotAllowed:
+        return {notChecked, Box::Error,
+                state.tr(1240).arg(QCoreApplication::applicationName(), QCoreApplication::applicationFilePath())};
+    case DeviceCheck::Result::PingFailed: return {notChecked, Box::Error, check.detail()};
     case DeviceCheck::Result::Stopped:
     case DeviceCheck::Result::Answered: return {notChecked, Box::None, QString()};
     case DeviceCheck::Result::UnusableAddress: break;
@@ -53,8 +57,7 @@ UpdateResult runDeviceUpdate(AppState &state, Ports &ports, DeviceCheck &check, 
     case ProgramLauncher::Outcome::StillRunning: return {Step::UpdaterStillRunning, Box::None, QString()};
     case ProgramLauncher::Outcome::NotStarted: break;
     }
-    const QString message = QFileInfo::exists(updater)
-                                ? QStringLiteral("The updater could not be started:\n%1").arg(updater)
-                                : QStringLiteral("The updater was not found. It was looked for at:\n%1").arg(updater);
+    // The path goes on a line of its own; a language entry holds a single line.
+    const QString message = state.tr(QFileInfo::exists(updater) ? 1239 : 1238) + QLatin1Char('\n') + updater;
     return {Step::UpdaterNotStarted, Box::Error, message};
 }

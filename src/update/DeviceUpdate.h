@@ -38,8 +38,9 @@ struct UpdateResult
 
 // The message for a device check that did not succeed: "Device Not Found!" for a
 // silent device, "Error!!! Check the Ip Address" for an address the client could
-// not use, the client's own words when the computer allows no ping, nothing when
-// the check was stopped.
+// not use, how to allow ping when the system's settings forbid it, the client's
+// own words when the computer cannot ping for another reason, nothing when the
+// check was stopped.
 UpdateResult checkFailure(const AppState &state, const DeviceCheck &check);
 
 // One press of the update button: checks that the device at request.IP_Address

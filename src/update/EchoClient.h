@@ -21,7 +21,16 @@ public:
     virtual bool echo(const QString &host, const QByteArray &data, quint16 sequence, int timeoutMs,
                       Reply *reply, QString *error) = 0;
 
-    // Why this computer lets no echo request out at all (and how to allow it), or
-    // an empty text when requests can be sent.
-    virtual QString pingUnavailable() { return {}; }
+    enum class Access {
+        Allowed,
+        NotPermitted, // the system's settings keep this program from pinging; the user can allow it
+        Failed,       // requests cannot be sent for another reason, which *error gives
+    };
+
+    // Whether this computer lets echo requests out at all.
+    virtual Access pingAccess(QString *error)
+    {
+        Q_UNUSED(error);
+        return Access::Allowed;
+    }
 };

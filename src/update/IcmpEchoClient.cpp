@@ -2,7 +2,6 @@
 
 #include "update/DeviceAddress.h"
 
-#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QtEndian>
 
@@ -73,9 +72,10 @@ bool IcmpEchoClient::echo(const QString &host, const QByteArray &data, quint16 s
     return false;
 }
 
-QString IcmpEchoClient::pingUnavailable()
+EchoClient::Access IcmpEchoClient::pingAccess(QString *error)
 {
-    return {};
+    Q_UNUSED(error);
+    return Access::Allowed;
 }
 
 #else
@@ -102,23 +102,15 @@ private:
     int m_fd;
 };
 
-QString notAllowedText()
-{
-    return QStringLiteral(
-               "This computer does not allow %1 to ping. Allow ping for users with "
-               "\"sysctl -w net.ipv4.ping_group_range='0 2147483647'\", or give the program the "
-               "CAP_NET_RAW capability (\"setcap cap_net_raw+ep %2\"), then try again.")
-        .arg(QCoreApplication::applicationName(), QCoreApplication::applicationFilePath());
-}
-
 bool refusedByPermission(int error)
 {
     return error == EACCES || error == EPERM;
 }
 
 // An ICMP socket: the unprivileged datagram kind where the system allows it, else a
-// raw one. On failure fd is -1 and *error tells why.
-int openIcmpSocket(bool *raw, QString *error)
+// raw one. On failure fd is -1, *error tells why and *notPermitted says whether only
+// the system's settings stand in the way.
+int openIcmpSocket(bool *raw, bool *notPermitted, QString *error)
 {
     int fd = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, IPPROTO_ICMP);
     if (fd >= 0) {
@@ -134,10 +126,9 @@ int openIcmpSocket(bool *raw, QString *error)
     const int rawError = errno;
     // The datagram kind is refused by ping_group_range (or missing from an old
     // kernel), the raw kind for want of CAP_NET_RAW.
-    if ((refusedByPermission(datagramError) || datagramError == EPROTONOSUPPORT) && refusedByPermission(rawError))
-        *error = notAllowedText();
-    else
-        *error = QStringLiteral("Cannot open an ICMP socket: %1").arg(QString::fromLocal8Bit(std::strerror(rawError)));
+    *notPermitted =
+        (refusedByPermission(datagramError) || datagramError == EPROTONOSUPPORT) && refusedByPermission(rawError);
+    *error = QStringLiteral("Cannot open an ICMP socket: %1").arg(QString::fromLocal8Bit(std::strerror(rawError)));
     return -1;
 }
 
@@ -174,7 +165,8 @@ bool IcmpEchoClient::echo(const QString &host, const QByteArray &data, quint16 s
         return false;
     }
     bool raw = false;
-    const Socket socket(openIcmpSocket(&raw, error));
+    bool notPermitted = false;
+    const Socket socket(openIcmpSocket(&raw, &notPermitted, error));
     if (socket.fd() < 0)
         return false;
 
@@ -252,12 +244,14 @@ bool IcmpEchoClient::echo(const QString &host, const QByteArray &data, quint16 s
     }
 }
 
-QString IcmpEchoClient::pingUnavailable()
+EchoClient::Access IcmpEchoClient::pingAccess(QString *error)
 {
     bool raw = false;
-    QString error;
-    const Socket socket(openIcmpSocket(&raw, &error));
-    return socket.fd() < 0 ? error : QString();
+    bool notPermitted = false;
+    const Socket socket(openIcmpSocket(&raw, &notPermitted, error));
+    if (socket.fd() >= 0)
+        return Access::Allowed;
+    return notPermitted ? Access::NotPermitted : Access::Failed;
 }
 
 #endif

@@ -12,5 +12,5 @@ class IcmpEchoClient : public EchoClient
 public:
     bool echo(const QString &host, const QByteArray &data, quint16 sequence, int timeoutMs, Reply *reply,
               QString *error) override;
-    QString pingUnavailable() override;
+    Access pingAccess(QString *error) override;
 };

@@ -54,16 +54,23 @@ TEST_F(BankCli, CompileSaysWhyItGivesUp)
         const char *label;
         const char *parGen;
         QByteArray variables;
-        QStringList arguments; // after "compile"; "CONF" stands for the configuration folder
+        QStringList arguments; // after "compile"; "CONF" stands for the configuration folder, "EXE" for the program's
         int code;
         const char *says;
     } cases[] = {
         {"malformed", "<Par_Gen><NTP_Server_URL></Par_Gen>", {}, {QStringLiteral("CONF")}, 3, "ParGen.xml: "},
         {"too large", nullptr, "<OPC_UA_Server><OPC_UA_Server_Variables>" + tooMany + "</OPC_UA_Server_Variables></OPC_UA_Server>",
          {QStringLiteral("CONF")}, 1, "do not fit into the device"},
+        {"too large, in the chosen language", nullptr,
+         "<OPC_UA_Server><OPC_UA_Server_Variables>" + tooMany + "</OPC_UA_Server_Variables></OPC_UA_Server>",
+         {QStringLiteral("CONF"), QStringLiteral("--exe-folder"), QStringLiteral("EXE"), QStringLiteral("--language"),
+          QStringLiteral("Italiano")},
+         1, "Troppe variabili: 131072 byte al massimo, 154267 richiesti (23195 di troppo; 250 variabili, 4000 + "},
         {"no folder", nullptr, {}, {QStringLiteral("/nonexistent/Line B")}, 3, "no such configuration folder"},
         {"no argument", nullptr, {}, {}, 2, "compile takes one configuration folder"},
     };
+    folders.writeFile(QStringLiteral("LANGUAGE/Italiano.lng"), "STR27 = \xC2\xB6Troppe variabili: %3 byte al massimo, %1 richiesti (%2 di troppo; %4 variabili, "
+                      "%5 + %6 byte)\xC2\xB6\n");
     for (const auto &c : cases) {
         QFile::remove(path(QStringLiteral("ParGen.xml")));
         QFile::remove(path(QStringLiteral("OPC_UA_Server.xml")));
@@ -72,7 +79,8 @@ TEST_F(BankCli, CompileSaysWhyItGivesUp)
         if (!c.variables.isEmpty())
             folders.writeFile(path(QStringLiteral("OPC_UA_Server.xml")), c.variables);
         QStringList arguments = c.arguments;
-        arguments.replaceInStrings(QStringLiteral("CONF"), conf);
+        for (QString &a : arguments)
+            a = a == QLatin1String("CONF") ? conf : a == QLatin1String("EXE") ? folders.exeFolder() : a;
         const CliRun r = cli(QStringList{QStringLiteral("compile")} + arguments);
         EXPECT_EQ(r.code, c.code) << c.label;
         EXPECT_TRUE(r.err.contains(QLatin1String(c.says))) << c.label << ": " << r.err.toStdString();

@@ -41,7 +41,7 @@ protected:
         BankImages images;
         QString error;
         CompileFailure failure = CompileFailure::None;
-        EXPECT_FALSE(Compile_Bin_Banks(conf, &images, &error, &failure));
+        EXPECT_FALSE(Compile_Bin_Banks(conf, folders.state.Lang_Table, &images, &error, &failure));
         EXPECT_EQ(failure, expected);
         EXPECT_TRUE(images.bank1.isEmpty() && images.bank2.isEmpty());
         return error;

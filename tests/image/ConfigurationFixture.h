@@ -33,7 +33,7 @@ protected:
     {
         BankImages images;
         QString error;
-        EXPECT_TRUE(Compile_Bin_Banks(conf, &images, &error)) << error.toStdString();
+        EXPECT_TRUE(Compile_Bin_Banks(conf, folders.state.Lang_Table, &images, &error)) << error.toStdString();
         return images;
     }
 };

@@ -51,7 +51,7 @@ TEST_F(UpdateDevice, WritesBothBanksAndOpensTheDialog)
     EXPECT_EQ(window.FBoot->Form_Type, 1);
     BankImages images;
     QString error;
-    ASSERT_TRUE(Compile_Bin_Banks(conf, &images, &error));
+    ASSERT_TRUE(Compile_Bin_Banks(conf, folders.state.Lang_Table, &images, &error));
     EXPECT_EQ(TestFolders::readFile(path(QStringLiteral("bin/bank1.bin"))), images.bank1);
     EXPECT_EQ(TestFolders::readFile(path(QStringLiteral("bin/bank2.bin"))), images.bank2);
 }

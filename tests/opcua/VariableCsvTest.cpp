@@ -34,7 +34,7 @@ TEST(VariableCsv, RoundTripThroughCsvKeepsEveryValue)
     const QString file = folders.writeFile("list.xml", fixture());
     VariableTable read;
     read.resetRows();
-    ASSERT_EQ(readVariableFile(file, read).rows, 6);
+    ASSERT_EQ(readVariableFile(file, folders.state.Lang_Table, read).rows, 6);
 
     for (const QChar separator : {QChar(u','), QChar(u';')}) {
         for (const bool bom : {true, false}) {

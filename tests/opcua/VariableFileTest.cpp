@@ -27,7 +27,7 @@ protected:
     VariableFileRead read(const QByteArray &content)
     {
         folders.writeFile(path(), content);
-        return readVariableFile(path(), table);
+        return readVariableFile(path(), folders.state.Lang_Table, table);
     }
     QByteArray written()
     {
@@ -137,7 +137,7 @@ TEST_F(VariableFile, AnUnchangedListIsWrittenBackIdentically)
 
 TEST_F(VariableFile, MissingFileGivesAnEmptyList)
 {
-    const VariableFileRead r = readVariableFile(path(), table);
+    const VariableFileRead r = readVariableFile(path(), folders.state.Lang_Table, table);
     EXPECT_EQ(r.status, VariableFileRead::Missing);
     EXPECT_EQ(r.rows, 0);
     EXPECT_EQ(rowValues(table, 1), kEmptyRow);

@@ -14,7 +14,8 @@ public:
     enum Event { Reply, EmptyReply, Silence, Failure };
 
     std::vector<Event> script; // silence once it is used up
-    QString unavailable;
+    Access access = Access::Allowed;
+    QString accessError; // the words of a refused access
     qint64 clock = 1000;
     int requests = 0;
     std::function<void()> onRequest;
@@ -37,7 +38,11 @@ public:
         *reply = {event == Silence, event == Reply ? int(data.size()) : 0};
         return true;
     }
-    QString pingUnavailable() override { return unavailable; }
+    Access pingAccess(QString *error) override
+    {
+        *error = accessError;
+        return access;
+    }
 
     DeviceCheck::Timing timing()
     {
@@ -96,13 +101,16 @@ TEST(DeviceCheck, NeedsTwoRepliesWithinFiveSeconds)
 
 TEST(DeviceCheck, SendsNothingWhenTheComputerAllowsNoPing)
 {
-    ClockedEcho echo;
-    echo.unavailable = QStringLiteral("no ping here");
-    DeviceCheck check(echo, echo.timing());
-    EXPECT_FALSE(check.Send_Ping(QStringLiteral("127.0.0.1")));
-    EXPECT_EQ(check.result(), Result::PingNotAllowed);
-    EXPECT_EQ(check.detail(), QStringLiteral("no ping here"));
-    EXPECT_EQ(echo.requests, 0);
+    for (const auto access : {EchoClient::Access::NotPermitted, EchoClient::Access::Failed}) {
+        ClockedEcho echo;
+        echo.access = access;
+        echo.accessError = QStringLiteral("no ping here");
+        DeviceCheck check(echo, echo.timing());
+        EXPECT_FALSE(check.Send_Ping(QStringLiteral("127.0.0.1")));
+        EXPECT_EQ(check.result(), access == EchoClient::Access::Failed ? Result::PingFailed : Result::PingNotAllowed);
+        EXPECT_EQ(check.detail(), QStringLiteral("no ping here"));
+        EXPECT_EQ(echo.requests, 0);
+    }
 }
 
 TEST(DeviceCheck, StopEndsTheCheckAtItsNextPause)

@@ -29,9 +29,13 @@ namespace {
 class ScriptedEchoWith : public ScriptedEcho
 {
 public:
-    QString unavailable;
+    Access access = Access::Allowed;
     std::function<void()> onEcho;
-    QString pingUnavailable() override { return unavailable; }
+    Access pingAccess(QString *error) override
+    {
+        *error = QStringLiteral("no ping here");
+        return access;
+    }
     bool echo(const QString &host, const QByteArray &data, quint16 sequence, int timeoutMs, Reply *reply,
               QString *error) override
     {
@@ -170,7 +174,9 @@ TEST_F(BootTest, AFailedCheckChangesNothing)
          QStringLiteral("Device Not Found!")},
         {"unusable address", [](ScriptedEchoWith &e) { e.failWith = QStringLiteral("bad"); }, Kind::Error,
          QStringLiteral("Error!!! Check the Ip Address")},
-        {"no ping allowed", [](ScriptedEchoWith &e) { e.unavailable = QStringLiteral("no ping here"); }, Kind::Error,
+        {"no ping allowed", [](ScriptedEchoWith &e) { e.access = EchoClient::Access::NotPermitted; }, Kind::Error,
+         folders.state.tr(1240).arg(QCoreApplication::applicationName(), QCoreApplication::applicationFilePath())},
+        {"no ping possible", [](ScriptedEchoWith &e) { e.access = EchoClient::Access::Failed; }, Kind::Error,
          QStringLiteral("no ping here")},
     };
     boot.show();
