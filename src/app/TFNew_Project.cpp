@@ -2,11 +2,11 @@
 
 #include "app/AppState.h"
 #include "app/Configurations.h"
+#include "common/DialogFrame.h"
 #include "common/FormStyle.h"
 #include "common/Prompts.h"
 #include "common/TitlePanel.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -25,31 +25,17 @@ TFNew_Project::TFNew_Project(AppState &state, Prompts &prompts, QWidget *parent)
     Label1 = new QLabel(this);
     E_New_Proj = new QLineEdit(this);
     E_New_Proj->setObjectName(QStringLiteral("E_New_Proj"));
-    Btn_OK = new QPushButton(this);
-    Btn_OK->setObjectName(QStringLiteral("Btn_OK"));
-    Btn_Cancel = new QPushButton(this);
-    Btn_Cancel->setObjectName(QStringLiteral("Btn_Cancel"));
-    for (QPushButton *b : {Btn_OK, Btn_Cancel}) {
-        FormStyle::applyButton(b);
-        b->setAutoDefault(false);
-        b->setMinimumSize(90, 28);
-    }
+    const DialogFrame::OkCancel buttons = DialogFrame::okCancel(this);
+    Btn_OK = buttons.ok;
+    Btn_Cancel = buttons.cancel;
 
     auto *body = new QVBoxLayout;
     body->setContentsMargins(16, 10, 16, 10);
     body->addWidget(Label1);
     body->addWidget(E_New_Proj);
     body->addStretch();
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Btn_OK);
-    buttons->addWidget(Btn_Cancel);
-    body->addLayout(buttons);
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(P_Title);
-    layout->addLayout(body);
+    body->addLayout(buttons.row);
+    DialogFrame::titled(this, P_Title)->addLayout(body);
     setFixedSize(331, 162);
 
     connect(Btn_OK, &QPushButton::clicked, this, &TFNew_Project::Btn_OKClick);

@@ -2,11 +2,11 @@
 
 #include "app/AppState.h"
 #include "app/Configurations.h"
+#include "common/DialogFrame.h"
 #include "common/FormStyle.h"
 #include "common/TitlePanel.h"
 
 #include <QDir>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -24,30 +24,20 @@ TFOpenConf::TFOpenConf(AppState &state, QWidget *parent)
     Label1 = new QLabel(this);
     ListBox1 = new QListWidget(this);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
-    Btn_OK = new QPushButton(this);
-    Btn_OK->setObjectName(QStringLiteral("Btn_OK"));
-    Btn_Cancel = new QPushButton(this);
-    Btn_Cancel->setObjectName(QStringLiteral("Btn_Cancel"));
-    for (QPushButton *b : {Btn_OK, Btn_Cancel}) {
-        FormStyle::applyButton(b);
-        b->setMinimumSize(90, 28);
-    }
+    const DialogFrame::OkCancel buttons = DialogFrame::okCancel(this);
+    Btn_OK = buttons.ok;
+    Btn_Cancel = buttons.cancel;
+    // Enter presses the button that has the focus, OK from the list.
+    for (QPushButton *b : {Btn_OK, Btn_Cancel})
+        b->setAutoDefault(true);
     Btn_OK->setDefault(true);
 
     auto *body = new QVBoxLayout;
     body->setContentsMargins(16, 10, 16, 10);
     body->addWidget(Label1);
     body->addWidget(ListBox1, 1);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Btn_OK);
-    buttons->addWidget(Btn_Cancel);
-    body->addLayout(buttons);
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(P_Title);
-    layout->addLayout(body, 1);
+    body->addLayout(buttons.row);
+    DialogFrame::titled(this, P_Title)->addLayout(body, 1);
     resize(377, 351);
 
     connect(ListBox1, &QListWidget::currentRowChanged, this, &TFOpenConf::ListBox1Click);

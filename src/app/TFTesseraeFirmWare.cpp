@@ -13,6 +13,7 @@
 #include "common/Ports.h"
 #include "common/Product.h"
 #include "common/Prompts.h"
+#include "common/TitlePanel.h"
 #include "gsdml/GsdmlFile.h"
 #include "gsdml/TFProfinetFileName.h"
 #include "image/BankCompiler.h"
@@ -66,11 +67,7 @@ TFTesseraeFirmWare::TFTesseraeFirmWare(AppState &state, Ports &ports, const QStr
     // The layout: every control at its place.
     L_SW_Code = makeLabel(this, 8, 16);
     L_SW_Code->setObjectName(QStringLiteral("L_SW_Code"));
-    QFont codeFont = L_SW_Code->font();
-    codeFont.setPixelSize(32);
-    codeFont.setBold(true);
-    L_SW_Code->setFont(codeFont);
-    L_SW_Code->setStyleSheet(QStringLiteral("color: #8C8C8C;"));
+    TitlePanel::styleCode(L_SW_Code);
     L_SW_Desc = makeLabel(this, 42, 16, true);
     L_SW_Desc->setObjectName(QStringLiteral("L_SW_Desc"));
     L_SW_Desc->setStyleSheet(QStringLiteral("color: #8C8C8C;"));

@@ -1,7 +1,6 @@
 #include "comm/ParGenFile.h"
 
 #include "common/Product.h"
-#include "common/SafeFile.h"
 #include "common/XmlTree.h"
 #include "common/XmlWriter.h"
 
@@ -159,7 +158,9 @@ ReadResult read(const QString &path)
     return result;
 }
 
-QByteArray document(const Values &values, QString *error)
+namespace {
+
+XmlWriter composed(const Values &values)
 {
     XmlWriter w;
     w.startElement(kRootName);
@@ -167,24 +168,20 @@ QByteArray document(const Values &values, QString *error)
         w.textElement(kFields[f].element.toString(), f == Eth_Conn_DHCP_WiFi ? kClear : values.stored(Field(f)));
     w.endElement();
     w.comment(Product::Version_Comment);
-    if (!w.ok()) {
-        if (error)
-            *error = w.error();
-        return {};
-    }
-    return w.toUtf8();
+    return w;
+}
+
+} // namespace
+
+QByteArray document(const Values &values, QString *error)
+{
+    return composed(values).finish(error);
 }
 
 bool write(const QString &path, const Values &values, QString *error)
 {
-    QString reason;
-    const QByteArray bytes = document(values, &reason);
-    if (bytes.isEmpty()) {
-        if (error)
-            *error = QStringLiteral("%1: %2").arg(path, reason);
-        return false;
-    }
-    return writeFileSafely(path, bytes, error);
+    XmlWriter w = composed(values);
+    return writeXmlFileSafely(path, w, error);
 }
 
 } // namespace ParGen

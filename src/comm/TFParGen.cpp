@@ -3,6 +3,7 @@
 #include "app/AppState.h"
 #include "comm/CategoryPanel.h"
 #include "comm/ParGenRules.h"
+#include "common/DialogFrame.h"
 #include "common/FormStyle.h"
 #include "common/Ports.h"
 #include "common/Prompts.h"
@@ -282,26 +283,16 @@ void TFParGen::FormCreate()
     buttonBand->setObjectName(QStringLiteral("P_Buttons"));
     buttonBand->setStyleSheet(QStringLiteral("#P_Buttons { border-top: 1px solid #E0DCC8; }"));
     buttonBand->setFixedHeight(kButtonBandHeight);
-    Btn_OK = new QPushButton(buttonBand);
-    Btn_OK->setObjectName(QStringLiteral("Btn_OK"));
-    Btn_Cancel = new QPushButton(buttonBand);
-    Btn_Cancel->setObjectName(QStringLiteral("Btn_Cancel"));
-    auto *buttons = new QHBoxLayout(buttonBand);
-    buttons->setContentsMargins(10, 6, 10, 6);
-    buttons->addStretch();
-    for (QPushButton *b : {Btn_OK, Btn_Cancel}) {
-        FormStyle::applyButton(b);
-        b->setAutoDefault(false);
-        b->setMinimumSize(90, 28);
-        buttons->addWidget(b);
-    }
+    const DialogFrame::OkCancel buttons = DialogFrame::okCancel(buttonBand);
+    Btn_OK = buttons.ok;
+    Btn_Cancel = buttons.cancel;
+    auto *band = new QHBoxLayout(buttonBand);
+    band->setContentsMargins(10, 6, 10, 6);
+    band->addLayout(buttons.row);
     connect(Btn_OK, &QPushButton::clicked, this, &TFParGen::Btn_OKClick);
     connect(Btn_Cancel, &QPushButton::clicked, this, &QDialog::reject);
 
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(P_Title);
+    QVBoxLayout *layout = DialogFrame::titled(this, P_Title);
     layout->addWidget(CPG, 1);
     layout->addWidget(buttonBand);
 

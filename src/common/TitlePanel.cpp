@@ -15,11 +15,7 @@ TitlePanel::TitlePanel(QWidget *parent)
 
     L_SW_Code = new QLabel(Product::SW_Code, this);
     L_SW_Code->setObjectName(QStringLiteral("L_SW_Code"));
-    QFont codeFont = L_SW_Code->font();
-    codeFont.setPixelSize(32);
-    codeFont.setBold(true);
-    L_SW_Code->setFont(codeFont);
-    L_SW_Code->setStyleSheet(QStringLiteral("color: #8C8C8C;"));
+    styleCode(L_SW_Code);
 
     L_SW_Desc = new QLabel(this);
     L_SW_Desc->setObjectName(QStringLiteral("L_SW_Desc"));
@@ -33,4 +29,13 @@ TitlePanel::TitlePanel(QWidget *parent)
     layout->setSpacing(0);
     layout->addWidget(L_SW_Code);
     layout->addWidget(L_SW_Desc);
+}
+
+void TitlePanel::styleCode(QLabel *label)
+{
+    QFont font = label->font();
+    font.setPixelSize(32);
+    font.setBold(true);
+    label->setFont(font);
+    label->setStyleSheet(QStringLiteral("color: #8C8C8C;"));
 }

@@ -12,6 +12,9 @@ class TitlePanel : public QFrame
 public:
     explicit TitlePanel(QWidget *parent = nullptr);
 
+    // The software code's look: 32 pixels, bold, grey (the main window shows it too).
+    static void styleCode(QLabel *label);
+
     QLabel *L_SW_Code;
     QLabel *L_SW_Desc;
 };

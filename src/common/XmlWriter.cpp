@@ -1,5 +1,7 @@
 #include "common/XmlWriter.h"
 
+#include "common/SafeFile.h"
+
 void XmlWriter::closeStartTag()
 {
     if (m_startTagOpen) {
@@ -67,6 +69,28 @@ QByteArray XmlWriter::toUtf8()
 {
     closeStartTag();
     return m_out.toUtf8();
+}
+
+QByteArray XmlWriter::finish(QString *error)
+{
+    if (!ok()) {
+        if (error)
+            *error = m_error;
+        return {};
+    }
+    return toUtf8();
+}
+
+bool writeXmlFileSafely(const QString &path, XmlWriter &xml, QString *error)
+{
+    QString why;
+    const QByteArray data = xml.finish(&why);
+    if (data.isEmpty()) {
+        if (error)
+            *error = QStringLiteral("Cannot write %1: %2").arg(path, why);
+        return false;
+    }
+    return writeFileSafely(path, data, error);
 }
 
 void XmlWriter::escape(const QString &value, bool inAttribute, const QString &where)

@@ -29,6 +29,8 @@ public:
     QString error() const { return m_error; }
 
     QByteArray toUtf8();
+    // The finished document; empty, with error() in *error, when a text could not be written.
+    QByteArray finish(QString *error);
 
 private:
     void closeStartTag();
@@ -40,3 +42,8 @@ private:
     bool m_hasContent = false;
     QString m_error;
 };
+
+// Saves the finished document to path through writeFileSafely. A document holding a
+// text XML cannot store is not saved and the file stays as it was; *error then names
+// the path and the element or attribute.
+bool writeXmlFileSafely(const QString &path, XmlWriter &xml, QString *error);

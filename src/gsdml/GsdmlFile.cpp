@@ -204,13 +204,11 @@ bool attributeValue(const QString &value, QString *escaped, QString *error)
     writer.startElement(QStringLiteral("DeviceAccessPointItem"));
     writer.attribute(QStringLiteral("DNS_CompatibleName"), value);
     writer.endElement();
-    if (!writer.ok()) {
-        if (error)
-            *error = writer.error();
+    const QByteArray bytes = writer.finish(error);
+    if (bytes.isEmpty())
         return false;
-    }
     // <DeviceAccessPointItem DNS_CompatibleName="..."/>
-    const QString element = QString::fromUtf8(writer.toUtf8());
+    const QString element = QString::fromUtf8(bytes);
     const qsizetype begin = element.indexOf(u'"') + 1;
     const qsizetype end = element.lastIndexOf(u'"');
     *escaped = element.mid(begin, end - begin).replace(u'\'', QLatin1String("&apos;"));

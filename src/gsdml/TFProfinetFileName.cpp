@@ -1,13 +1,13 @@
 #include "gsdml/TFProfinetFileName.h"
 
 #include "app/AppState.h"
+#include "common/DialogFrame.h"
 #include "common/FormStyle.h"
 #include "common/TitlePanel.h"
 #include "gsdml/GsdmlFileName.h"
 
 #include <QDate>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -63,15 +63,9 @@ TFProfinetFileName::TFProfinetFileName(AppState &state, Ports &, QWidget *parent
     for (QLabel *part : {L_XML_Fix1, L_XML_Fix2})
         part->setFixedHeight(E_XML_User->sizeHint().height());
 
-    Btn_OK = new QPushButton(this);
-    Btn_OK->setObjectName(QStringLiteral("Btn_OK"));
-    Btn_Cancel = new QPushButton(this);
-    Btn_Cancel->setObjectName(QStringLiteral("Btn_Cancel"));
-    for (QPushButton *b : {Btn_OK, Btn_Cancel}) {
-        FormStyle::applyButton(b);
-        b->setAutoDefault(false);
-        b->setMinimumSize(90, 28);
-    }
+    const DialogFrame::OkCancel buttons = DialogFrame::okCancel(this);
+    Btn_OK = buttons.ok;
+    Btn_Cancel = buttons.cancel;
 
     auto *name = new QGridLayout;
     name->setHorizontalSpacing(4);
@@ -84,24 +78,14 @@ TFProfinetFileName::TFProfinetFileName(AppState &state, Ports &, QWidget *parent
     name->addWidget(L_XML_Fix2, 1, 2);
     name->setColumnStretch(1, 1);
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Btn_OK);
-    buttons->addWidget(Btn_Cancel);
-
     auto *body = new QVBoxLayout;
     body->setContentsMargins(16, 12, 16, 12);
     body->setSpacing(8);
     body->addWidget(L_Select_Name);
     body->addLayout(name);
     body->addStretch();
-    body->addLayout(buttons);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(P_Title);
-    layout->addLayout(body);
+    body->addLayout(buttons.row);
+    DialogFrame::titled(this, P_Title)->addLayout(body);
     setFixedSize(540, 205);
 
     setTabOrder(E_XML_User, Btn_OK);

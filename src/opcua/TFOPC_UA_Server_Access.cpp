@@ -1,6 +1,7 @@
 #include "opcua/TFOPC_UA_Server_Access.h"
 
 #include "app/AppState.h"
+#include "common/DialogFrame.h"
 #include "common/FormStyle.h"
 #include "common/GridRows.h"
 #include "common/Ports.h"
@@ -74,10 +75,7 @@ TFOPC_UA_Server_Access::TFOPC_UA_Server_Access(AppState &state, Ports &ports, QW
     setTabOrder(Btn_InsRow, Btn_CopyRow);
     setTabOrder(Btn_CopyRow, Btn_PasteRow);
 
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(P_Title);
+    QVBoxLayout *layout = DialogFrame::titled(this, P_Title);
     layout->addWidget(ASG, 1);
     layout->addWidget(buttons);
 

@@ -2,7 +2,6 @@
 
 #include "comm/ParGenFile.h"
 #include "common/Product.h"
-#include "common/SafeFile.h"
 #include "common/TextToInt.h"
 #include "common/XmlTree.h"
 #include "common/XmlWriter.h"
@@ -54,7 +53,9 @@ VariableFileRead readVariableFile(const QString &path, const LangTable &texts, V
     return result;
 }
 
-QByteArray variableFileData(const VariableTable &table, QString *error)
+namespace {
+
+XmlWriter composed(const VariableTable &table)
 {
     XmlWriter w;
     w.startElement(kRoot);
@@ -69,24 +70,20 @@ QByteArray variableFileData(const VariableTable &table, QString *error)
     w.endElement();
     w.endElement();
     w.comment(Product::Version_Comment);
-    if (!w.ok()) {
-        if (error)
-            *error = w.error();
-        return {};
-    }
-    return w.toUtf8();
+    return w;
+}
+
+} // namespace
+
+QByteArray variableFileData(const VariableTable &table, QString *error)
+{
+    return composed(table).finish(error);
 }
 
 bool writeVariableFile(const QString &path, const VariableTable &table, QString *error)
 {
-    QString why;
-    const QByteArray data = variableFileData(table, &why);
-    if (data.isEmpty()) {
-        if (error)
-            *error = QStringLiteral("Cannot write %1: %2").arg(path, why);
-        return false;
-    }
-    return writeFileSafely(path, data, error);
+    XmlWriter w = composed(table);
+    return writeXmlFileSafely(path, w, error);
 }
 
 bool readByteCounts(const QString &parGenPath, ByteCounts *counts, QString *error)

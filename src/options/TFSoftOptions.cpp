@@ -2,6 +2,7 @@
 
 #include "app/AppState.h"
 #include "common/ClickableLabel.h"
+#include "common/DialogFrame.h"
 #include "common/FormStyle.h"
 #include "common/LinkOpener.h"
 #include "common/Ports.h"
@@ -192,10 +193,7 @@ TFSoftOptions::TFSoftOptions(AppState &state, Ports &ports, QWidget *parent)
     auto *body = new QVBoxLayout;
     body->setContentsMargins(8, 8, 8, 8);
     body->addWidget(PC_Options, 1);
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(P_Title);
+    QVBoxLayout *layout = DialogFrame::titled(this, P_Title);
     layout->addLayout(body, 1);
     layout->addWidget(P_Button);
 

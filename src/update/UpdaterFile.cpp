@@ -97,11 +97,7 @@ QByteArray updaterParameters(const QString &IP_Address, int optionIndex, bool re
     xml.endElement();
     xml.endElement();
 
-    if (!xml.ok()) {
-        *error = xml.error();
-        return {};
-    }
-    return xml.toUtf8();
+    return xml.finish(error);
 }
 
 bool Compile_XML_Parameter_New_Boot(const AppState &state, const QString &IP_Address, int optionIndex,

@@ -1,11 +1,11 @@
 #include "comm/ParGenRules.h"
 #include "comm/TFParGen.h"
+#include "support/CliRun.h"
 #include "support/ScriptedPorts.h"
 #include "support/TestFolders.h"
 
 #include <QFile>
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QCheckBox>
 #include <QStandardPaths>
@@ -16,31 +16,14 @@ using namespace ParGen;
 
 namespace {
 
-struct Outcome
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Outcome runProgram(const QString &program, const QStringList &args)
-{
-    QProcess p;
-    p.start(program, args);
-    p.waitForFinished(30000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
-}
-
 class CliParams : public ::testing::Test
 {
 protected:
     CliParams() { config = folders.makeConfiguration(QStringLiteral("Line A")); }
 
-    Outcome cli(const QStringList &args) const
+    CliRun cli(const QStringList &args) const
     {
-        return runProgram(QStringLiteral(TESSERA_CLI_PATH),
-                          QStringList{args.first(), QStringLiteral("--exe-folder"), folders.exeFolder()} + args.mid(1));
+        return runCli(QStringList{args.first(), QStringLiteral("--exe-folder"), folders.exeFolder()} + args.mid(1));
     }
     QString file() const { return folders.state.File_ParGen; }
     QString message(int entry) const { return ruleMessage(folders.state.Lang_Table, entry); }
@@ -58,7 +41,7 @@ QByteArray readFixture(const char *name)
 
 TEST_F(CliParams, PrintsWhatTheEditorShows)
 {
-    const Outcome fresh = cli({QStringLiteral("params"), config});
+    const CliRun fresh = cli({QStringLiteral("params"), config});
     EXPECT_EQ(fresh.exitCode, 0) << fresh.err.toStdString();
     EXPECT_EQ(fresh.out.toUtf8(), readFixture("defaults.txt"));
 
@@ -70,7 +53,7 @@ TEST_F(CliParams, PrintsWhatTheEditorShows)
     QString expected;
     for (int f = 0; f < FieldCount; ++f)
         expected += fields()[f].element.toString() + u'=' + shown.stored(Field(f)) + u'\n';
-    const Outcome older = cli({QStringLiteral("params"), config});
+    const CliRun older = cli({QStringLiteral("params"), config});
     EXPECT_EQ(older.exitCode, 0);
     EXPECT_EQ(older.out, expected);
 }
@@ -78,7 +61,7 @@ TEST_F(CliParams, PrintsWhatTheEditorShows)
 TEST_F(CliParams, AssignmentsWriteWhatTheEditorsOkWrites)
 {
     const QString name = QStringLiteral("a&b <c> \"\u00e9\"");
-    const Outcome r = cli({QStringLiteral("params"), config, QStringLiteral("NTP_Poll_Time=60"),
+    const CliRun r = cli({QStringLiteral("params"), config, QStringLiteral("NTP_Poll_Time=60"),
                        QStringLiteral("PROFINET_NB_IN= 0x10"), QStringLiteral("Eth_Conn_Device_Name=") + name,
                        QStringLiteral("Eth_Conn_DHCP_Cable=1"), QStringLiteral("NTP_Server_URL=a=b")});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
@@ -124,7 +107,7 @@ TEST_F(CliParams, RefusalsLeaveTheFileUntouched)
     folders.writeFile(file(), original);
     for (const Case &c : cases) {
         SCOPED_TRACE(c.assignments.join(u' ').toStdString());
-        const Outcome r = cli(QStringList{QStringLiteral("params"), config} + c.assignments);
+        const CliRun r = cli(QStringList{QStringLiteral("params"), config} + c.assignments);
         EXPECT_EQ(r.exitCode, c.exitCode) << r.err.toStdString();
         EXPECT_TRUE(r.out.isEmpty());
         if (!c.err.isEmpty()) {
@@ -143,7 +126,7 @@ TEST_F(CliParams, UnreadableFileIsAFileError)
     for (const QStringList &args : {QStringList{QStringLiteral("params"), config},
                                     QStringList{QStringLiteral("params"), config, QStringLiteral("NTP_Poll_Time=5")},
                                     QStringList{QStringLiteral("validate"), config}}) {
-        const Outcome r = cli(args);
+        const CliRun r = cli(args);
         EXPECT_EQ(r.exitCode, 3);
         EXPECT_TRUE(r.err.startsWith(file() + QStringLiteral(": "))) << r.err.toStdString();
         EXPECT_TRUE(r.err.contains(QStringLiteral("line 5")));
@@ -153,12 +136,12 @@ TEST_F(CliParams, UnreadableFileIsAFileError)
 
 TEST_F(CliParams, ValidatePrintsTheFirstFailureOrOk)
 {
-    const Outcome fresh = cli({QStringLiteral("validate"), config});
+    const CliRun fresh = cli({QStringLiteral("validate"), config});
     EXPECT_EQ(fresh.exitCode, 1);
     EXPECT_EQ(fresh.out, message(1092) + u'\n');
 
     folders.writeFile(file(), "<Par_Gen><NTP_Poll_Time>60</NTP_Poll_Time></Par_Gen>");
-    const Outcome valid = cli({QStringLiteral("validate"), config});
+    const CliRun valid = cli({QStringLiteral("validate"), config});
     EXPECT_EQ(valid.exitCode, 0) << valid.err.toStdString();
     EXPECT_EQ(valid.out, QStringLiteral("OK\n"));
 }
@@ -173,7 +156,7 @@ TEST_F(CliParams, WriteOnAReadOnlyFolderKeepsTheFile)
     folders.writeFile(file(), original);
     const QString script = QStringLiteral("mount --bind \"$1\" \"$1\" && mount -o remount,ro,bind \"$1\" && "
                                           "exec \"$2\" params \"$1\" --exe-folder \"$3\" NTP_Poll_Time=90");
-    const Outcome r = runProgram(unshare, {QStringLiteral("-m"), QStringLiteral("sh"), QStringLiteral("-c"), script,
+    const CliRun r = runProgram(unshare, {QStringLiteral("-m"), QStringLiteral("sh"), QStringLiteral("-c"), script,
                                        QStringLiteral("sh"), config, QStringLiteral(TESSERA_CLI_PATH),
                                        folders.exeFolder()});
     EXPECT_EQ(r.exitCode, 3) << r.err.toStdString();

@@ -1,35 +1,12 @@
 #include "GsdmlTestSupport.h"
 
+#include "support/CliRun.h"
 #include "support/TestFolders.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
-
-namespace {
-
-struct CliRun
-{
-    int exitCode = -1;
-    QString out, err;
-};
-
-CliRun runCli(const QStringList &arguments)
-{
-    QProcess p;
-    p.start(QStringLiteral(TESSERA_CLI_PATH), arguments);
-    CliRun run;
-    if (!p.waitForFinished(30000))
-        return run;
-    run.exitCode = p.exitCode();
-    run.out = QString::fromUtf8(p.readAllStandardOutput());
-    run.err = QString::fromUtf8(p.readAllStandardError());
-    return run;
-}
-
-} // namespace
 
 TEST(GsdmlCli, WritesTheFileUnderItsFormedNameAndPrintsThePath)
 {

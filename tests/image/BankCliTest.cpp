@@ -1,10 +1,10 @@
 #include "image/BankCompiler.h"
 
 #include "ConfigurationFixture.h"
+#include "support/CliRun.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QStandardPaths>
 #include <QtEndian>
 
@@ -14,30 +14,13 @@
 
 namespace {
 
-struct CliRun
-{
-    int code = -1;
-    QString out, err;
-};
-
-CliRun run(const QString &program, const QStringList &arguments)
-{
-    QProcess p;
-    p.start(program, arguments);
-    p.waitForFinished(60000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
-}
-
-CliRun cli(const QStringList &arguments) { return run(QStringLiteral(TESSERA_CLI_PATH), arguments); }
-
 using BankCli = ConfigurationFixture;
 
 TEST_F(BankCli, CompileWritesTheSameBytesAsTheConfigurator)
 {
     copyExample();
-    const CliRun r = cli({QStringLiteral("compile"), conf});
-    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    const CliRun r = runCli({QStringLiteral("compile"), conf});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_EQ(r.out, path(QStringLiteral("bin/bank1.bin")) + u'\n' + path(QStringLiteral("bin/bank2.bin")) + u'\n');
     const BankImages images = compile();
     EXPECT_EQ(TestFolders::readFile(path(QStringLiteral("bin/bank1.bin"))), images.bank1);
@@ -81,8 +64,8 @@ TEST_F(BankCli, CompileSaysWhyItGivesUp)
         QStringList arguments = c.arguments;
         for (QString &a : arguments)
             a = a == QLatin1String("CONF") ? conf : a == QLatin1String("EXE") ? folders.exeFolder() : a;
-        const CliRun r = cli(QStringList{QStringLiteral("compile")} + arguments);
-        EXPECT_EQ(r.code, c.code) << c.label;
+        const CliRun r = runCli(QStringList{QStringLiteral("compile")} + arguments);
+        EXPECT_EQ(r.exitCode, c.code) << c.label;
         EXPECT_TRUE(r.err.contains(QLatin1String(c.says))) << c.label << ": " << r.err.toStdString();
         EXPECT_TRUE(r.out.isEmpty()) << c.label;
         EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("bin/bank1.bin")))) << c.label;
@@ -128,12 +111,12 @@ TEST_F(BankCli, InspectChecksBothKindsOfBank)
         if (c.damage)
             c.damage(image);
         folders.writeFile(file, image);
-        const CliRun r = cli(QStringList{QStringLiteral("inspect"), file} + c.options);
-        EXPECT_EQ(r.code, c.code) << c.label << "\n" << r.out.toStdString() << r.err.toStdString();
+        const CliRun r = runCli(QStringList{QStringLiteral("inspect"), file} + c.options);
+        EXPECT_EQ(r.exitCode, c.code) << c.label << "\n" << r.out.toStdString() << r.err.toStdString();
         EXPECT_TRUE((c.code == 0 ? r.out : r.err).contains(QLatin1String(c.says)))
             << c.label << "\n" << r.out.toStdString() << r.err.toStdString();
     }
-    EXPECT_EQ(cli({QStringLiteral("inspect"), folders.path(QStringLiteral("missing.bin"))}).code, 3);
+    EXPECT_EQ(runCli({QStringLiteral("inspect"), folders.path(QStringLiteral("missing.bin"))}).exitCode, 3);
 }
 
 // When the second bank cannot replace its file (here a mount point, which rename
@@ -142,11 +125,11 @@ TEST_F(BankCli, InspectChecksBothKindsOfBank)
 TEST_F(BankCli, APartialReplaceIsUndone)
 {
     const QString unshare = QStandardPaths::findExecutable(QStringLiteral("unshare"));
-    if (unshare.isEmpty() || run(unshare, {QStringLiteral("-m"), QStringLiteral("true")}).code != 0)
+    if (unshare.isEmpty() || runProgram(unshare, {QStringLiteral("-m"), QStringLiteral("true")}).exitCode != 0)
         GTEST_SKIP() << "no mount namespace available";
 
     copyExample();
-    ASSERT_EQ(cli({QStringLiteral("compile"), conf}).code, 0);
+    ASSERT_EQ(runCli({QStringLiteral("compile"), conf}).exitCode, 0);
     const QString bank1 = path(QStringLiteral("bin/bank1.bin"));
     const QString bank2 = path(QStringLiteral("bin/bank2.bin"));
     const QByteArray old1 = TestFolders::readFile(bank1);
@@ -154,11 +137,11 @@ TEST_F(BankCli, APartialReplaceIsUndone)
     folders.writeFile(path(QStringLiteral("ParGen.xml")), "<Par_Gen><PROFINET_NAME_STA>line-b</PROFINET_NAME_STA></Par_Gen>");
     const QString spare = folders.writeFile(QStringLiteral("spare.bin"), "spare");
 
-    const CliRun r = run(unshare, {QStringLiteral("-m"), QStringLiteral("--propagation"), QStringLiteral("private"),
+    const CliRun r = runProgram(unshare, {QStringLiteral("-m"), QStringLiteral("--propagation"), QStringLiteral("private"),
                                 QStringLiteral("sh"), QStringLiteral("-c"),
                                 QStringLiteral("mount --bind \"$1\" \"$2\" && exec \"$3\" compile \"$4\""),
                                 QStringLiteral("sh"), spare, bank2, QStringLiteral(TESSERA_CLI_PATH), conf});
-    EXPECT_EQ(r.code, 3) << r.err.toStdString();
+    EXPECT_EQ(r.exitCode, 3) << r.err.toStdString();
     EXPECT_TRUE(r.err.contains(bank2)) << r.err.toStdString();
     EXPECT_TRUE(r.err.contains(bank1 + QStringLiteral(" was put back as it was"))) << r.err.toStdString();
     EXPECT_EQ(TestFolders::readFile(bank1), old1);

@@ -1,38 +1,32 @@
 #include "lang/LangTable.h"
+#include "support/CliRun.h"
 #include "support/TestFolders.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QProcess>
 #include <QStringList>
 
 namespace {
 
-struct CliRun
+struct TemplateRun
 {
     int exitCode = -1;
     QStringList lines;
     QByteArray stdOut;
 };
 
-CliRun runLangTemplate(const QStringList &options)
+TemplateRun runLangTemplate(const QStringList &options)
 {
-    QProcess p;
-    p.start(QStringLiteral(TESSERA_CLI_PATH), QStringList{QStringLiteral("lang-template")} + options);
-    CliRun run;
-    if (!p.waitForFinished(30000))
-        return run;
-    run.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    run.stdOut = p.readAllStandardOutput();
-    run.lines = QString::fromUtf8(run.stdOut).split(u'\n');
+    const CliRun cli = runCli(QStringList{QStringLiteral("lang-template")} + options);
+    TemplateRun run{cli.exitCode, cli.out.split(u'\n'), cli.stdOut};
     if (!run.lines.isEmpty() && run.lines.last().isEmpty())
         run.lines.removeLast();
     return run;
 }
 
 // Each line of the template must read STR<k> = ¶<entry k>¶.
-void expectTemplateOf(const CliRun &run, const LangTable &table)
+void expectTemplateOf(const TemplateRun &run, const LangTable &table)
 {
     ASSERT_EQ(run.exitCode, 0);
     ASSERT_EQ(run.lines.size(), LangTable::Lang_Table_Count);
@@ -47,7 +41,7 @@ TEST(LangTemplateCli, PrintsTheEnglishTableAndReadsBackAsTheSameTable)
 {
     LangTable english;
     english.Build_Default_Table();
-    const CliRun run = runLangTemplate({});
+    const TemplateRun run = runLangTemplate({});
     expectTemplateOf(run, english);
 
     // The template is itself a language file that reproduces every entry,
@@ -91,9 +85,7 @@ TEST(LangTemplateCli, LoadsTheNamedLanguageFromTheProgramFolder)
 
 TEST(LangTemplateCli, RefusesAnArgument)
 {
-    QProcess p;
-    p.start(QStringLiteral(TESSERA_CLI_PATH), {QStringLiteral("lang-template"), QStringLiteral("extra")});
-    ASSERT_TRUE(p.waitForFinished(30000));
-    EXPECT_EQ(p.exitCode(), 2);
-    EXPECT_TRUE(p.readAllStandardOutput().isEmpty());
+    const CliRun run = runCli({QStringLiteral("lang-template"), QStringLiteral("extra")});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_TRUE(run.stdOut.isEmpty());
 }

@@ -1,11 +1,10 @@
 #include "cli/AppContext.h"
 #include "cli/Cli.h"
+#include "support/CliRun.h"
 #include "support/ScriptedPorts.h"
 #include "support/TestFolders.h"
 
 #include <gtest/gtest.h>
-
-#include <QProcess>
 
 namespace {
 
@@ -16,20 +15,6 @@ QByteArray listFile(const QByteArray &rows)
 {
     return "<OPC_UA_Server><OPC_UA_Server_Variables>" + rows
            + "</OPC_UA_Server_Variables></OPC_UA_Server><!--SW_VERSION = 1.003-->";
-}
-
-struct CliRun
-{
-    int code;
-    QByteArray out, err;
-};
-
-CliRun cli(const QStringList &arguments)
-{
-    QProcess p;
-    p.start(QStringLiteral(TESSERA_CLI_PATH), arguments);
-    p.waitForFinished(30000);
-    return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
 }
 
 class VarsCommand : public ::testing::Test
@@ -46,33 +31,33 @@ protected:
 TEST_F(VarsCommand, PrintsTheListAsTheEditorReadsIt)
 {
     folders.writeFile(list(), listFile("<row Type=\"Int32\" Name=\"a;b\"/><row/>"));
-    const CliRun r = cli({"vars", config, "--separator", ";"});
-    EXPECT_EQ(r.code, 0) << r.err.constData();
-    EXPECT_EQ(r.out, QByteArray(kHeader).replace(',', ';') + "Y;Int32;;;;\"a;b\";;N;N;N;\r\nY;;;;;;;N;N;N;\r\n");
+    const CliRun r = runCli({"vars", config, "--separator", ";"});
+    EXPECT_EQ(r.exitCode, 0) << r.stdErr.constData();
+    EXPECT_EQ(r.stdOut, QByteArray(kHeader).replace(',', ';') + "Y;Int32;;;;\"a;b\";;N;N;N;\r\nY;;;;;;;N;N;N;\r\n");
 
-    EXPECT_EQ(cli({"vars", folders.path("PROJECTS/Nowhere")}).code, 3);
-    EXPECT_EQ(cli({"vars", config, "--separator", "|"}).code, 2);
-    EXPECT_EQ(cli({"vars", "export", config}).code, 2);
+    EXPECT_EQ(runCli({"vars", folders.path("PROJECTS/Nowhere")}).exitCode, 3);
+    EXPECT_EQ(runCli({"vars", config, "--separator", "|"}).exitCode, 2);
+    EXPECT_EQ(runCli({"vars", "export", config}).exitCode, 2);
 
     folders.writeFile(list(), "<OPC_UA_Server>");
-    const CliRun unreadable = cli({"vars", config});
-    EXPECT_EQ(unreadable.code, 3);
-    EXPECT_TRUE(unreadable.err.contains(list().toUtf8())) << unreadable.err.constData();
+    const CliRun unreadable = runCli({"vars", config});
+    EXPECT_EQ(unreadable.exitCode, 3);
+    EXPECT_TRUE(unreadable.stdErr.contains(list().toUtf8())) << unreadable.stdErr.constData();
 }
 
 TEST_F(VarsCommand, ExportThenImportGivesTheSameFile)
 {
     const QByteArray original = TestFolders::readFile(QStringLiteral(TESSERA_TEST_DATA "/OPC_UA_Server.xml"));
     folders.writeFile(list(), original);
-    const CliRun exported = cli({"vars", "export", config, csv("list.csv")});
-    ASSERT_EQ(exported.code, 0) << exported.err.constData();
-    EXPECT_EQ(exported.out.trimmed(), csv("list.csv").toUtf8());
+    const CliRun exported = runCli({"vars", "export", config, csv("list.csv")});
+    ASSERT_EQ(exported.exitCode, 0) << exported.stdErr.constData();
+    EXPECT_EQ(exported.stdOut.trimmed(), csv("list.csv").toUtf8());
     const QByteArray text = TestFolders::readFile(csv("list.csv"));
     EXPECT_TRUE(text.startsWith(kBom + kHeader));
 
     const QString other = folders.makeConfiguration("Line B");
-    const CliRun imported = cli({"vars", "import", other, csv("list.csv")});
-    ASSERT_EQ(imported.code, 0) << imported.err.constData();
+    const CliRun imported = runCli({"vars", "import", other, csv("list.csv")});
+    ASSERT_EQ(imported.exitCode, 0) << imported.stdErr.constData();
     EXPECT_EQ(TestFolders::readFile(folders.state.File_OPC_UA_Server), original);
 }
 
@@ -96,16 +81,16 @@ TEST_F(VarsCommand, ImportRefusesAndChangesNothing)
     };
     for (const auto &c : cases) {
         folders.writeFile(csv("in.csv"), c.csv);
-        const CliRun r = cli({"vars", "import", config, csv("in.csv")});
-        EXPECT_EQ(r.code, c.code) << c.csv.constData();
-        EXPECT_TRUE(r.err.contains(c.says)) << r.err.constData();
+        const CliRun r = runCli({"vars", "import", config, csv("in.csv")});
+        EXPECT_EQ(r.exitCode, c.code) << c.csv.constData();
+        EXPECT_TRUE(r.stdErr.contains(c.says)) << r.stdErr.constData();
         EXPECT_EQ(TestFolders::readFile(list()), before);
     }
-    EXPECT_EQ(cli({"vars", "import", config, csv("missing.csv")}).code, 3);
+    EXPECT_EQ(runCli({"vars", "import", config, csv("missing.csv")}).exitCode, 3);
 
     // With --yes the rows after the gap are dropped as the editor's OK drops them.
-    const CliRun yes = cli({"vars", "import", config, csv("in.csv"), "--yes"});
-    EXPECT_EQ(yes.code, 0) << yes.err.constData();
+    const CliRun yes = runCli({"vars", "import", config, csv("in.csv"), "--yes"});
+    EXPECT_EQ(yes.exitCode, 0) << yes.stdErr.constData();
     EXPECT_EQ(TestFolders::readFile(list()),
               listFile("<row Enable=\"Y\" Type=\"Byte\" Position=\"1\" StartBit=\"\" Length=\"\" Name=\"\" "
                        "ReadWrite=\"\" Swap=\"N\" SwapWord=\"N\" SwapAll=\"N\" Mnemonic=\"\"/>"));
@@ -116,12 +101,12 @@ TEST_F(VarsCommand, ImportReplacesAnUnreadableListOnlyWithYes)
     const QByteArray broken = "<?xml version=\"1.0\"?><OPC_UA_Server/>";
     folders.writeFile(list(), broken);
     folders.writeFile(csv("in.csv"), "Type,Position\nByte,1\n");
-    const CliRun no = cli({"vars", "import", config, csv("in.csv")});
-    EXPECT_EQ(no.code, 3);
-    EXPECT_TRUE(no.err.contains("could not be read")) << no.err.constData();
+    const CliRun no = runCli({"vars", "import", config, csv("in.csv")});
+    EXPECT_EQ(no.exitCode, 3);
+    EXPECT_TRUE(no.stdErr.contains("could not be read")) << no.stdErr.constData();
     EXPECT_EQ(TestFolders::readFile(list()), broken);
 
-    EXPECT_EQ(cli({"vars", "import", config, csv("in.csv"), "--yes"}).code, 0);
+    EXPECT_EQ(runCli({"vars", "import", config, csv("in.csv"), "--yes"}).exitCode, 0);
     EXPECT_TRUE(TestFolders::readFile(list()).contains("Position=\"1\""));
 }
 

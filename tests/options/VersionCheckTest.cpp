@@ -3,12 +3,10 @@
 #include "common/Product.h"
 #include "options/NetworkHttpGet.h"
 #include "options/VersionCheck.h"
+#include "support/CliRun.h"
 #include "support/TestFolders.h"
 
 #include <QElapsedTimer>
-#include <QEventLoop>
-#include <QProcess>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -101,33 +99,6 @@ TEST(VersionCheck, RequestIsAPlainHttp10Get)
     }
     EXPECT_EQ(Product::versionCheckUrl().host(), Product::Maker_Host);
 }
-
-namespace {
-
-struct CliRun
-{
-    int exitCode = -1;
-    QString out, err;
-};
-
-// Runs tessera-cli while the test's own loop keeps the loopback server answering.
-CliRun runCli(const QStringList &arguments)
-{
-    QProcess process;
-    QEventLoop loop;
-    QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
-    QTimer::singleShot(30000, &loop, &QEventLoop::quit);
-    process.start(QStringLiteral(TESSERA_CLI_PATH), arguments);
-    loop.exec();
-    if (process.state() != QProcess::NotRunning) {
-        process.kill();
-        process.waitForFinished();
-    }
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
-
-} // namespace
 
 TEST(VersionCheck, CommandLine)
 {

@@ -1,5 +1,6 @@
 #include "TestNetwork.h"
 #include "UpdaterScript.h"
+#include "support/CliRun.h"
 #include "support/TestFolders.h"
 #include "update/UpdaterFile.h"
 
@@ -7,29 +8,8 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
 
 namespace {
-
-struct CliRun
-{
-    int exitCode = -1;
-    QString out, err;
-};
-
-CliRun cli(const QStringList &arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(TESSERA_CLI_PATH), arguments);
-    process.closeWriteChannel();
-    CliRun run;
-    if (!process.waitForFinished(60000))
-        return run;
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
 
 const QString NotFound = QStringLiteral("Device Not Found!");
 const QString CheckAddress = QStringLiteral("Error!!! Check the Ip Address");
@@ -43,24 +23,24 @@ TEST(CliPing, RefusesAnAddressItCannotUse)
         return;
     for (const char *host : {"", "...", "10", "1.2.3", "1.2.3.4.5", "300.1.1.1", " 127.0.0.1", "127.0.0.01", "a.b.c.d",
                              "localhost", "0.0.0.0", "224.0.0.1", "255.255.255.255", "10.0.0.7"}) {
-        const CliRun run = cli({QStringLiteral("ping"), QLatin1String(host)});
+        const CliRun run = runCli({QStringLiteral("ping"), QLatin1String(host)});
         EXPECT_EQ(run.exitCode, 1) << host;
         EXPECT_TRUE(run.err.startsWith(CheckAddress + u'\n')) << host << ": " << run.err.toStdString();
         EXPECT_TRUE(run.out.isEmpty()) << host;
     }
-    EXPECT_EQ(cli({QStringLiteral("ping")}).exitCode, 2);
+    EXPECT_EQ(runCli({QStringLiteral("ping")}).exitCode, 2);
 }
 
 TEST(CliPing, TheDeviceAnswersOrNot)
 {
     if (!inOwnNetwork())
         return;
-    const CliRun answered = cli({QStringLiteral("ping"), QStringLiteral("127.0.0.1")});
+    const CliRun answered = runCli({QStringLiteral("ping"), QStringLiteral("127.0.0.1")});
     EXPECT_EQ(answered.exitCode, 0) << answered.err.toStdString();
     EXPECT_EQ(answered.out, QStringLiteral("127.0.0.1 answered\n"));
 
     ASSERT_TRUE(dropRawSockets());
-    const CliRun run = cli({QStringLiteral("ping"), QStringLiteral("127.0.0.1")});
+    const CliRun run = runCli({QStringLiteral("ping"), QStringLiteral("127.0.0.1")});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.contains(QLatin1String("does not allow"))) << run.err.toStdString();
     EXPECT_TRUE(run.err.contains(QLatin1String("net.ipv4.ping_group_range")));
@@ -91,7 +71,7 @@ TEST(CliUpdaterXml, WritesTheParameterFileAsTheDialogDoes)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.arguments.join(u' ').toStdString());
         QFile::remove(path);
-        const CliRun run = cli(QStringList{"updater-xml", "--exe-folder", exe, "--config", conf} << c.arguments);
+        const CliRun run = runCli(QStringList{"updater-xml", "--exe-folder", exe, "--config", conf} << c.arguments);
         EXPECT_EQ(run.exitCode, c.exitCode) << run.err.toStdString();
         if (c.exitCode != 0) {
             EXPECT_FALSE(QFileInfo::exists(path));
@@ -104,16 +84,16 @@ TEST(CliUpdaterXml, WritesTheParameterFileAsTheDialogDoes)
                                     conf, &error));
     }
 
-    const CliRun noReadBack = cli({"updater-xml", "--exe-folder", exe, "--config", conf, "--ip", "10.0.0.7", "--option",
+    const CliRun noReadBack = runCli({"updater-xml", "--exe-folder", exe, "--config", conf, "--ip", "10.0.0.7", "--option",
                                 "1", "--no-read-back"});
     EXPECT_EQ(noReadBack.exitCode, 0);
     EXPECT_TRUE(TestFolders::readFile(path).contains("<Ope_Read_Back>0</Ope_Read_Back>"));
 
     // A configuration folder that does not exist, a file that cannot be written.
-    EXPECT_EQ(cli({"updater-xml", "--exe-folder", exe, "--config", conf + "-missing", "--ip", "10.0.0.7"}).exitCode, 3);
+    EXPECT_EQ(runCli({"updater-xml", "--exe-folder", exe, "--config", conf + "-missing", "--ip", "10.0.0.7"}).exitCode, 3);
     QFile::remove(path);
     ASSERT_TRUE(QDir().mkdir(path));
-    const CliRun blocked = cli({"updater-xml", "--exe-folder", exe, "--config", conf, "--ip", "10.0.0.7"});
+    const CliRun blocked = runCli({"updater-xml", "--exe-folder", exe, "--config", conf, "--ip", "10.0.0.7"});
     EXPECT_EQ(blocked.exitCode, 3);
     EXPECT_TRUE(blocked.err.contains(path)) << blocked.err.toStdString();
 }
@@ -125,7 +105,7 @@ TEST(CliUpdate, RunsTheWholeUpdateStep)
         return;
     TestFolders folders;
     const QString exe = folders.exeFolder();
-    const CliRun created = cli({"new", "Line A", "--exe-folder", exe});
+    const CliRun created = runCli({"new", "Line A", "--exe-folder", exe});
     ASSERT_EQ(created.exitCode, 0) << created.err.toStdString();
     const QString conf = created.out.trimmed();
     const QString updater = updaterProgramPath(folders.state.Exe_Folder);
@@ -133,7 +113,7 @@ TEST(CliUpdate, RunsTheWholeUpdateStep)
 
     // No updater yet: the banks and the parameter file are written, and the
     // missing updater is named.
-    CliRun run = cli(update);
+    CliRun run = runCli(update);
     EXPECT_EQ(run.exitCode, 3) << run.err.toStdString();
     EXPECT_TRUE(run.err.contains(QStringLiteral("The updater was not found. It was looked for at:\n") + updater))
         << run.err.toStdString();
@@ -142,7 +122,7 @@ TEST(CliUpdate, RunsTheWholeUpdateStep)
 
     writeUpdaterScript(updater, 1); // an updater that fails: its exit code is not read
     QFile::remove(updaterParameterPath(folders.state.Exe_Folder));
-    run = cli(update);
+    run = runCli(update);
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_TRUE(run.out.startsWith(updaterParameterPath(folders.state.Exe_Folder) + u'\n')) << run.out.toStdString();
     EXPECT_EQ(QDir(QString::fromLocal8Bit(TestFolders::readFile(folders.path("updater-ran.txt")).trimmed())).canonicalPath(),
@@ -155,11 +135,11 @@ TEST(CliUpdate, RunsTheWholeUpdateStep)
     QFile::remove(updaterParameterPath(folders.state.Exe_Folder));
     QFile::remove(folders.path("updater-ran.txt"));
     ASSERT_TRUE(setNetworkSetting("net/ipv4/icmp_echo_ignore_all", "1"));
-    run = cli(update);
+    run = runCli(update);
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.err, NotFound + u'\n');
     EXPECT_FALSE(QFileInfo::exists(updaterParameterPath(folders.state.Exe_Folder)));
     EXPECT_FALSE(QFileInfo::exists(folders.path("updater-ran.txt")));
 
-    EXPECT_EQ(cli({"update", "--exe-folder", exe, "--config", conf, "--ip", "127.0.0.1", "--option", "-1"}).exitCode, 2);
+    EXPECT_EQ(runCli({"update", "--exe-folder", exe, "--config", conf, "--ip", "127.0.0.1", "--option", "-1"}).exitCode, 2);
 }
