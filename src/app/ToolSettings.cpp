@@ -1,7 +1,6 @@
 #include "app/ToolSettings.h"
 
 #include "app/AppState.h"
-#include "common/SafeFile.h"
 #include "common/XmlTree.h"
 #include "common/XmlWriter.h"
 
@@ -50,10 +49,11 @@ ToolSettings readToolSettings(const QString &path)
     return s;
 }
 
-QByteArray toolSettingsXml(const ToolSettings &s)
+namespace {
+
+void buildToolSettings(XmlWriter &w, const ToolSettings &s)
 {
     auto flag = [](bool b) { return b ? QStringLiteral("1") : QStringLiteral("0"); };
-    XmlWriter w;
     w.startElement(QStringLiteral("Conf_Settings"));
     w.startElement(QStringLiteral("lastproj"));
     w.textElement(QStringLiteral("projectname"), s.projectname);
@@ -71,12 +71,23 @@ QByteArray toolSettingsXml(const ToolSettings &s)
     w.textElement(QStringLiteral("Double_Click_Auto_Size"), flag(s.Double_Click_Auto_Size));
     w.endElement();
     w.endElement();
+}
+
+} // namespace
+
+QByteArray toolSettingsXml(const ToolSettings &settings)
+{
+    XmlWriter w;
+    buildToolSettings(w, settings);
     return w.toUtf8();
 }
 
 bool writeToolSettings(const QString &path, const ToolSettings &settings, QString *error)
 {
-    return writeFileSafely(path, toolSettingsXml(settings), error);
+    // A value XML cannot hold is refused with its name rather than silently left out.
+    XmlWriter w;
+    buildToolSettings(w, settings);
+    return writeXmlFileSafely(path, w, error);
 }
 
 void applyToolSettings(const ToolSettings &s, AppState &state)

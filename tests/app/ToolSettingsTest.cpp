@@ -101,3 +101,15 @@ TEST(ToolSettings, ReportsAFileThatCannotBeWritten)
     EXPECT_FALSE(Save_Setting(folders.state, &error));
     EXPECT_TRUE(error.contains(QStringLiteral("Tessera.xml")));
 }
+
+TEST(ToolSettings, AValueXmlCannotHoldIsRefusedAndTheFileKept)
+{
+    TestFolders folders;
+    const QString path = folders.writeFile(QStringLiteral("Tessera.xml"), kCanonicalDefaults);
+    ToolSettings s;
+    s.projectname = QStringLiteral("Line") + QChar(1);
+    QString error;
+    EXPECT_FALSE(writeToolSettings(path, s, &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("projectname"))) << error.toStdString();
+    EXPECT_EQ(TestFolders::readFile(path), kCanonicalDefaults);
+}
