@@ -15,17 +15,27 @@ echo "No display found (DISPLAY and WAYLAND_DISPLAY are unset): the configurator
 echo "Running the headless demo of tessera-cli instead."
 echo
 demo="$(mktemp -d)"
-cli="$bin/tessera-cli"
+cli="$bin/cli/tessera-cli"
+step() { echo; echo "\$ tessera-cli $*"; "$cli" "$@" || echo "(exit status $?)"; }
+
 echo "\$ tessera-cli new \"Line A\" --exe-folder $demo"
 conf="$("$cli" new "Line A" --exe-folder "$demo")"
 echo "$conf"
+step params "$conf" NTP_Server_URL=pool.ntp.org NTP_Poll_Time=600 PROFINET_NB_IN=100 PROFINET_NB_OUT=20
+csv="$(mktemp --suffix=.csv)"
+cat > "$csv" <<'CSV'
+Enable,Type,Position,StartBit,Length,Name,ReadWrite,Swap,SwapWord,SwapAll,Mnemonic
+Y,Boolean,0,0,1,Pump_Running,Read Only,N,N,N,Main pump running
+Y,Int16,2,,2,Tank_Level,Read Only,N,N,N,Level in mm
+Y,Float,4,,4,Flow_Setpoint,Read/Write,N,N,N,Flow in l/min
+CSV
+step vars import "$conf" "$csv"
+step validate "$conf"
+step compile "$conf"
+step inspect "$conf/bin/bank2.bin"
+step gsdml "$conf" --user-part demo
 echo
-echo "The program folder now holds the tool folders and the new configuration:"
+echo "The program folder $demo now holds:"
 (cd "$demo" && find . -mindepth 1 | sort | sed 's|^\./|  |')
-for step in "params" "validate" "compile"; do
-  echo
-  echo "\$ tessera-cli $step \"$conf\""
-  "$cli" $step "$conf" || true
-done
 echo
-echo "Configuration files are in: $conf"
+echo "The configuration's files are in: $conf"
