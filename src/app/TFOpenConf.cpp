@@ -24,6 +24,7 @@ TFOpenConf::TFOpenConf(AppState &state, QWidget *parent)
     Label1 = new QLabel(this);
     ListBox1 = new QListWidget(this);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
+    ListBox1->setStyleSheet(QStringLiteral("QListWidget::item { padding: 3px 4px; }"));
     const DialogFrame::OkCancel buttons = DialogFrame::okCancel(this);
     Btn_OK = buttons.ok;
     Btn_Cancel = buttons.cancel;
